@@ -1,0 +1,75 @@
+#include "area_code_lookup.h"
+
+#include <string>
+
+#include "line_reader.h"
+#include "mid_text.h"
+#include "number_text.h"
+#include "read_number.h"
+
+namespace lookup {
+namespace {
+
+// Record layout: region 13-14, code 17-19, city text 25-524.
+constexpr std::size_t kRegionStart = 13;
+constexpr std::size_t kRegionLength = 2;
+constexpr std::size_t kCodeStart = 17;
+constexpr std::size_t kCodeLength = 3;
+constexpr std::size_t kCityStart = 25;
+constexpr std::size_t kCityLength = 500;
+constexpr std::size_t kRecordLength = kCityStart - 1 + kCityLength;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Decides whether a record's code field reads as the entered code. Almost every field is three
+// plain digits, whose reading is their integer value; those are compared as integers, and any
+// other field goes through the full number reading.
+class CodeFieldMatcher {
+ public:
+  explicit CodeFieldMatcher(std::string entered) : entered_(std::move(entered)) {
+    const double value = NumberValue(entered_);
+    if (value == static_cast<int>(value)) enteredInteger_ = static_cast<int>(value);
+  }
+
+  bool operator()(std::string_view field) const {
+    if (field.size() == 3 && IsDigit(field[0]) && IsDigit(field[1]) && IsDigit(field[2])) {
+      return (field[0] - '0') * 100 + (field[1] - '0') * 10 + (field[2] - '0') == enteredInteger_;
+    }
+    return NumberText(ReadNumber(field)) == entered_;
+  }
+
+ private:
+  std::string entered_;
+  int enteredInteger_ = -1;  // no three-digit field reads as a fraction
+};
+
+}  // namespace
+
+void Command1_Click(MainWindowOperations& window) {
+  std::string entered = NumberText(ReadNumber(window.EntryText()));
+  const double value = NumberValue(entered);
+  if (!(value >= kLowestAreaCode && value <= kHighestAreaCode)) {
+    window.ShowResult(std::string(kInvalidEntryMessage));
+    return;
+  }
+
+  LineReader directory;
+  directory.Open(std::string(kDirectoryFile));
+  const CodeFieldMatcher matches(std::move(entered));
+  std::string record;
+  while (!directory.AtEnd()) {
+    directory.NextLine(record, kRecordLength);
+    if (matches(MidText(record, kCodeStart, kCodeLength))) {
+      std::string result(MidText(record, kRegionStart, kRegionLength));
+      result += kRegionSeparator;
+      result += MidText(record, kCityStart, kCityLength);
+      directory.Close();
+      window.ShowResult(result);
+      return;
+    }
+  }
+  directory.Close();
+  window.ShowResult(std::string(kNotFoundMessage));
+}
+
+}  // namespace lookup

@@ -1,0 +1,47 @@
+#include "metro_areas.h"
+
+#include <string>
+
+#include "line_reader.h"
+
+namespace lookup {
+namespace {
+
+constexpr std::size_t kMetroNameLength = 19;
+
+}  // namespace
+
+void Form_Load(MainWindowOperations& window) {
+  LineReader metro;
+  metro.Open(std::string(kMetroFile));
+  std::string name;
+  while (!metro.AtEnd()) {
+    metro.NextLine(name, kMetroNameLength);
+    window.AddMetroName(name);
+  }
+  metro.Close();
+}
+
+void Command2_Click(MainWindowOperations& window) {
+  const std::optional<std::string> selection = window.MetroSelection();
+  if (!selection) return;  // a text the file cannot hold names no line
+
+  LineReader metro;
+  metro.Open(std::string(kMetroFile));
+  std::string line;
+  while (!metro.AtEnd()) {
+    // Only the name is read first, so that long lines that do not match are never held whole.
+    line.clear();
+    const bool whole = metro.ReadLinePart(line, kMetroNameLength);
+    if (line == *selection) {
+      if (!whole) metro.ReadLinePart(line, LineReader::kWholeLine);
+      metro.Close();
+      window.ShowResult(line);
+      return;
+    }
+    if (!whole) metro.SkipRestOfLine();
+  }
+  metro.Close();
+}
+
+}  // namespace lookup

@@ -1,0 +1,93 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace lookup {
+namespace {
+
+// Fifteen significant digits: a double's value as far as it is exact in decimal.
+constexpr int kSignificantDigits = 15;
+// Outside this range of decimal exponents a number is written in exponent form.
+constexpr int kLowestPlainExponent = -5;
+constexpr int kHighestPlainExponent = kSignificantDigits - 1;
+
+struct Rounded {
+  bool negative = false;
+  std::string digits;  // significant digits without trailing zeros; never empty
+  int exponent = 0;    // decimal exponent of the first digit
+};
+
+Rounded RoundToSignificant(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::scientific, kSignificantDigits - 1);
+  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  Rounded rounded;
+  std::size_t i = 0;
+  if (text[i] == '-') {
+    rounded.negative = true;
+    ++i;
+  }
+  const std::size_t e = text.find('e');
+  for (; i < e; ++i) {
+    if (text[i] != '.') rounded.digits.push_back(text[i]);
+  }
+  const std::string_view exponent = text.substr(e + 1);
+  std::from_chars(exponent.data() + (exponent[0] == '+' ? 1 : 0),
+                  exponent.data() + exponent.size(), rounded.exponent);
+  while (rounded.digits.size() > 1 && rounded.digits.back() == '0') rounded.digits.pop_back();
+  return rounded;
+}
+
+std::string PlainForm(const Rounded& r) {
+  std::string text = r.negative ? "-" : "";
+  if (r.exponent < 0) {
+    text += "0.";
+    text.append(static_cast<std::size_t>(-r.exponent - 1), '0');
+    return text + r.digits;
+  }
+  const auto wholeDigits = static_cast<std::size_t>(r.exponent) + 1;
+  if (r.digits.size() <= wholeDigits) {
+    return text + r.digits + std::string(wholeDigits - r.digits.size(), '0');
+  }
+  return text + r.digits.substr(0, wholeDigits) + "." + r.digits.substr(wholeDigits);
+}
+
+std::string ExponentForm(const Rounded& r) {
+  std::string text = r.negative ? "-" : "";
+  text += r.digits[0];
+  if (r.digits.size() > 1) text += "." + r.digits.substr(1);
+  const int magnitude = std::abs(r.exponent);
+  text += r.exponent < 0 ? "E-" : "E+";
+  if (magnitude < 10) text += '0';
+  return text + std::to_string(magnitude);
+}
+
+}  // namespace
+
+std::string NumberText(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  if (value == 0.0) return "0";  // minus zero too: equal values get equal texts
+  const Rounded rounded = RoundToSignificant(value);
+  if (rounded.exponent < kLowestPlainExponent || rounded.exponent > kHighestPlainExponent) {
+    return ExponentForm(rounded);
+  }
+  return PlainForm(rounded);
+}
+
+double NumberValue(std::string_view text) {
+  // from_chars also reads the fixed texts "Infinity", "-Infinity" and "NaN".
+  double value = std::numeric_limits<double>::quiet_NaN();
+  const auto [ptr, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (ec != std::errc() || ptr != text.data() + text.size()) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+  return value;
+}
+
+}  // namespace lookup

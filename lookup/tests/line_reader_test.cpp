@@ -1,0 +1,141 @@
+#include "line_reader.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "fatal_error.h"
+#include "temp_folder.h"
+
+namespace lookup {
+namespace {
+
+using testing::TempFolder;
+
+std::vector<std::string> ReadAll(const std::string& name) {
+  LineReader reader;
+  reader.Open(name);
+  std::vector<std::string> lines;
+  while (!reader.AtEnd()) lines.push_back(reader.NextLine());
+  reader.Close();
+  return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(LineReader, SplitsAtEveryKindOfTerminator) {
+  struct Case {
+    std::string bytes;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\n", {"a"}},
+      {"a\r", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\n\nb\n", {"a", "", "b"}},
+      {"a\r\rb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},
+      {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+      {"\r\n", {""}},
+      {"\n\r", {"", ""}},
+      {"\r\r\r", {"", "", ""}},
+      {std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    folder.Write("lines.txt", c.bytes);
+    EXPECT_EQ(ReadAll("lines.txt"), c.expected) << ::testing::PrintToString(c.bytes);
+  }
+}
+
+TEST(LineReader, TerminatorSplitAcrossReadsIsOneTerminator) {
+  // A CR LF pair, and a long line, that straddle the reader's internal buffer boundaries.
+  for (std::size_t length : {std::size_t{262143}, std::size_t{262144}, std::size_t{600000}}) {
+    TempFolder folder;
+    const std::string longLine(length, 'x');
+    folder.Write("lines.txt", longLine + "\r\n" + "end\r\n");
+    EXPECT_EQ(ReadAll("lines.txt"), (Lines{longLine, "end"})) << length;
+  }
+}
+
+TEST(LineReader, CutLinesStillMovePastTheWholeLine) {
+  TempFolder folder;
+  folder.Write("lines.txt", "abcdef\r\nxy\rlonger line\n");
+  LineReader reader;
+  reader.Open("lines.txt");
+  std::string line;
+  Lines cut;
+  while (!reader.AtEnd()) {
+    reader.NextLine(line, 3);
+    cut.push_back(line);
+  }
+  EXPECT_EQ(cut, (Lines{"abc", "xy", "lon"}));
+}
+
+TEST(LineReader, LinesAndTerminatorsGiveBackTheFile) {
+  TempFolder folder;
+  const std::string bytes = "one\r\ntwo\rthree\n\n\r\nfour";
+  folder.Write("lines.txt", bytes);
+  LineReader reader;
+  reader.Open("lines.txt");
+  std::string joined;
+  while (!reader.AtEnd()) {
+    joined += reader.NextLine();
+    joined += reader.LastTerminator();
+  }
+  EXPECT_EQ(joined, bytes);
+}
+
+TEST(LineReader, ReadsInPartsAndReopens) {
+  TempFolder folder;
+  folder.Write("lines.txt", "0123456789\nnext");
+  LineReader reader;
+  reader.Open("lines.txt");
+  std::string line;
+  EXPECT_FALSE(reader.ReadLinePart(line, 4));
+  EXPECT_TRUE(reader.ReadLinePart(line, LineReader::kWholeLine));
+  EXPECT_EQ(line, "0123456789");
+  EXPECT_EQ(reader.NextLine(), "next");
+  EXPECT_TRUE(reader.AtEnd());
+  reader.Open("lines.txt");  // opening again starts from the top
+  EXPECT_EQ(reader.NextLine(), "0123456789");
+}
+
+int OpenError(const std::string& name) {
+  try {
+    ReadAll(name);
+  } catch (const FatalError& error) {
+    EXPECT_EQ(error.File(), name);
+    return error.Number();
+  }
+  return 0;
+}
+
+TEST(LineReader, FileErrorsAreFatalWithTheirNumbers) {
+  TempFolder folder;
+  std::filesystem::create_directory("cities.txt");
+  EXPECT_EQ(OpenError("missing.txt"), 53);
+  EXPECT_EQ(OpenError("no-folder/missing.txt"), 53);
+  EXPECT_EQ(OpenError("cities.txt"), 75);
+  ASSERT_EQ(::mkfifo("pipe.txt", 0600), 0);
+  EXPECT_EQ(OpenError("pipe.txt"), 75);  // at once, without waiting for a writer
+  std::filesystem::create_symlink("/proc/self/mem", "mem.txt");
+  EXPECT_EQ(OpenError("mem.txt"), 57);  // opens, but offset 0 cannot be read
+}
+
+TEST(LineReader, UnreadableFileIsPermissionDenied) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file, whatever its permissions";
+  TempFolder folder;
+  folder.Write("locked.txt", "x");
+  std::filesystem::permissions("locked.txt", std::filesystem::perms::none);
+  EXPECT_EQ(OpenError("locked.txt"), 70);
+}
+
+}  // namespace
+}  // namespace lookup

@@ -1,0 +1,57 @@
+// The number rules must not follow the process's locale: the window toolkit sets it from the
+// environment, and a comma-decimal locale would otherwise change what entries mean.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "area_code_lookup.h"
+#include "number_text.h"
+#include "read_number.h"
+#include "records.h"
+#include "temp_folder.h"
+
+namespace lookup {
+namespace {
+
+class CommaDecimalLocale : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+      GTEST_FAIL() << "the de_DE.UTF-8 locale is missing; the test command generates it";
+    }
+    ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
+  }
+  void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
+
+ private:
+  std::string previous_;
+};
+
+TEST_F(CommaDecimalLocale, NumbersStillUseTheFullStop) {
+  EXPECT_EQ(ReadNumber("212.5"), 212.5);
+  EXPECT_EQ(ReadNumber("2,12"), 2);
+  EXPECT_EQ(NumberText(0.5), "0.5");
+  EXPECT_EQ(NumberText(212.5), "212.5");
+  EXPECT_EQ(NumberValue("212.5"), 212.5);
+}
+
+TEST_F(CommaDecimalLocale, LookupsAnswerAsEverywhere) {
+  testing::TempFolder folder;
+  folder.Write("cities.txt", testing::Record("XY", "212", "Sample City") + "\r\n");
+  const std::pair<std::string, std::string> cases[] = {
+      {"212.5", std::string(kNotFoundMessage)},
+      {"2,12", std::string(kInvalidEntryMessage)},
+      {"212,5", "XY   Sample City"},
+  };
+  for (const auto& [entry, expected] : cases) {
+    testing::FakeWindow window;
+    window.entry = entry;
+    Command1_Click(window);
+    EXPECT_EQ(window.shown, std::vector<std::string>{expected}) << entry;
+  }
+}
+
+}  // namespace
+}  // namespace lookup

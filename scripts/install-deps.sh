@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs, from Debian's archive, whatever the chosen task needs and the machine lacks.
+# Usage: scripts/install-deps.sh run|test
+set -euo pipefail
+
+run_packages=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2)
+test_packages=(googletest libgtest-dev libbenchmark-dev locales xvfb xdotool xclip x11-utils
+               imagemagick clang libclang-rt-14-dev clang-tidy clang-format cppcheck python3)
+
+case "${1:-}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -q
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+fi
+
+# The number rules are tested under a comma-decimal locale.
+if [ "$1" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  echo "Generating the de_DE.UTF-8 locale"
+  as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+fi

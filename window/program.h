@@ -1,0 +1,9 @@
+#pragma once
+
+namespace window {
+
+// The program's life: makes the window, loads it, shows it and runs the event loop. Needs a
+// QApplication; returns the process's exit status.
+int RunProgram();
+
+}  // namespace window

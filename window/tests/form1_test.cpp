@@ -1,0 +1,321 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+#include "fonts.h"
+#include "window_test_support.h"
+#include "wrapping_button.h"
+
+using window::Form1;
+using window::WrappingButton;
+using window::testing::CurrentTempFolder;
+using window::testing::Record;
+
+namespace {
+
+const QString kInvalid = QStringLiteral("Not a valid area code.  Please try again");
+const QString kNotFound = QStringLiteral("Area code not found");
+
+QByteArray Directory() {
+  return Record("NY", "212", "New York City, Manhattan") + "\r\n" +
+         Record("ZZ", "200", "Lowest") + "\r\n" + Record("QQ", "999", "Highest") + "\r\n" +
+         Record("MK", "300", "<b>x</b> &amp;") + "\r\n" + Record("QC", "514", "Montr\xE9" "al") +
+         "\r\n";
+}
+
+QByteArray MetroFile() {
+  return "New York City      212 332 646\r\n"
+         "Boise\r\n"
+         "New York City      the second one\r\n"
+         "<i>Markup</i>      300\r\n"
+         "Boise ?\r\n";
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<CurrentTempFolder> folder_;
+  std::unique_ptr<Form1> form_;
+  QList<window::FatalErrorReport> reports_;
+
+  template <typename Control>
+  Control* Find(const char* name) {
+    auto* control = form_->findChild<Control*>(QString::fromLatin1(name));
+    if (control == nullptr) qFatal("no control %s", name);
+    return control;
+  }
+  QString Results() { return Find<QPlainTextEdit>("Text2")->toPlainText(); }
+  void Lookup(const QString& entry) {
+    Find<QLineEdit>("Text1")->setText(entry);
+    QTest::mouseClick(Find<WrappingButton>("Command1"), Qt::LeftButton);
+  }
+  void ShowAndActivate() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  }
+  // The name of the control that has the focus; the combo's edit field counts as the combo.
+  QString FocusName() {
+    QWidget* focus = QApplication::focusWidget();
+    while (focus != nullptr && focus->objectName().isEmpty()) focus = focus->parentWidget();
+    return focus ? focus->objectName() : QString();
+  }
+
+ private slots:
+  void initTestCase() { window::InstallFontSubstitutes(); }
+
+  void init() {
+    folder_ = std::make_unique<CurrentTempFolder>();
+    folder_->Write(QStringLiteral("cities.txt"), Directory());
+    folder_->Write(QStringLiteral("metro.txt"), MetroFile());
+    reports_.clear();
+    form_ = std::make_unique<Form1>(
+        [this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
+    QVERIFY(form_->Load());
+  }
+
+  void cleanup() {
+    form_.reset();
+    folder_.reset();
+  }
+
+  void startsEmptyWithTheFocusInTheEntry() {
+    ShowAndActivate();
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Vantrel Area Code"));
+    QCOMPARE(form_->size(), QSize(417, 302));
+    QCOMPARE(FocusName(), QStringLiteral("Text1"));
+    QVERIFY(Find<QLineEdit>("Text1")->text().isEmpty());
+    QVERIFY(Results().isEmpty());
+    QCOMPARE(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("Select Metro Area"));
+    QCOMPARE(Find<QComboBox>("Combo1")->currentIndex(), -1);
+    QCOMPARE(Find<QLabel>("Label1")->text(), QStringLiteral("Area Code"));
+    QCOMPARE(Find<QLabel>("Label2")->text(), QStringLiteral("Search results"));
+  }
+
+  void placesEveryControl_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Label1") << "Label1" << QRect(56, 24, 81, 33);
+    QTest::newRow("Text1") << "Text1" << QRect(56, 56, 81, 33);
+    QTest::newRow("Combo1") << "Combo1" << QRect(176, 56, 113, 21);
+    QTest::newRow("Command1") << "Command1" << QRect(56, 88, 81, 49);
+    QTest::newRow("Command2") << "Command2" << QRect(176, 88, 73, 49);
+    QTest::newRow("Command3") << "Command3" << QRect(288, 88, 73, 49);
+    QTest::newRow("Label2") << "Label2" << QRect(136, 152, 137, 25);
+    QTest::newRow("Text2") << "Text2" << QRect(0, 184, 417, 113);
+  }
+
+  void placesEveryControl() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    auto* control = form_->findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QCOMPARE(control->geometry(), geometry);
+    form_->resize(800, 600);  // the layout is fixed: a larger window moves nothing
+    QCOMPARE(control->geometry(), geometry);
+  }
+
+  void usesTheSpecifiedFonts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("points");
+    QTest::newRow("Label1") << "Label1" << 12.0;
+    QTest::newRow("Text1") << "Text1" << 13.5;
+    QTest::newRow("Label2") << "Label2" << 12.0;
+    QTest::newRow("Text2") << "Text2" << 9.75;
+  }
+
+  void usesTheSpecifiedFonts() {
+    QFETCH(QString, name);
+    QFETCH(qreal, points);
+    const QFont font = form_->findChild<QWidget*>(name)->font();
+    QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(font.weight(), QFont::Normal);
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    const QStringList substitutes = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                     QStringLiteral("DejaVu Sans")};
+    QVERIFY2(substitutes.contains(QFontInfo(font).family()), qPrintable(QFontInfo(font).family()));
+  }
+
+  void captionsFitWholeInTheirButtons_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Command1") << "Command1";
+    QTest::newRow("Command2") << "Command2";
+    QTest::newRow("Command3") << "Command3";
+  }
+
+  void captionsFitWholeInTheirButtons() {
+    QFETCH(QString, name);
+    auto* button = form_->findChild<WrappingButton*>(name);
+    const QRect room = button->CaptionRect();
+    const QFontMetrics metrics(button->font());
+    const QRect needed = metrics.boundingRect(room, WrappingButton::kCaptionFlags, button->text());
+    QVERIFY2(room.contains(needed), qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
+                                                   .arg(button->text())
+                                                   .arg(needed.width())
+                                                   .arg(needed.height())
+                                                   .arg(room.width())
+                                                   .arg(room.height())));
+    for (const QString& word : button->text().split(QLatin1Char(' '))) {
+      QVERIFY2(metrics.horizontalAdvance(word) <= room.width(), qPrintable(word));
+    }
+  }
+
+  void enterAndEscapePressNothing() {
+    ShowAndActivate();
+    auto* text1 = Find<QLineEdit>("Text1");
+    QTest::keyClicks(text1, QStringLiteral("212"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QTest::keyClick(text1, Qt::Key_Enter);
+    for (const char* name : {"Command1", "Command2", "Command3"}) {
+      auto* button = Find<WrappingButton>(name);
+      button->setFocus();
+      QTest::keyClick(button, Qt::Key_Return);
+      QTest::keyClick(button, Qt::Key_Escape);
+    }
+    QTest::keyClick(text1, Qt::Key_Escape);
+    QVERIFY(Results().isEmpty());
+    QVERIFY(form_->isVisible());
+    QCOMPARE(Find<QComboBox>("Combo1")->count(), 5);
+    Find<WrappingButton>("Command1")->setFocus();  // the keyboard still presses a button by Space
+    QTest::keyClick(Find<WrappingButton>("Command1"), Qt::Key_Space);
+    QCOMPARE(Results(), QStringLiteral("NY   New York City, Manhattan"));
+  }
+
+  void tabCyclesInTabIndexOrder() {
+    ShowAndActivate();
+    QStringList visited;
+    for (int i = 0; i < 6; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << FocusName();
+    }
+    QCOMPARE(visited, (QStringList{"Command1", "Command3", "Text2", "Command2", "Combo1", "Text1"}));
+  }
+
+  void resultsBoxWrapsAndScrollsVertically() {
+    auto* text2 = Find<QPlainTextEdit>("Text2");
+    QCOMPARE(text2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text2->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(text2->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(text2->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QVERIFY(text2->tabChangesFocus());
+    QVERIFY(!text2->isReadOnly());
+  }
+
+  void lookupShowsTheAnswer_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("found") << "212" << "NY   New York City, Manhattan";
+    QTest::newRow("lowest") << "200" << "ZZ   Lowest";
+    QTest::newRow("highest") << "999" << "QQ   Highest";
+    QTest::newRow("trailing letters") << "212abc" << "NY   New York City, Manhattan";
+    QTest::newRow("rounds up") << "199.99999999999997" << "ZZ   Lowest";
+    QTest::newRow("fraction") << "212.5" << kNotFound;
+    QTest::newRow("absent") << "555" << kNotFound;
+    QTest::newRow("too low") << "199" << kInvalid;
+    QTest::newRow("too high") << "1000" << kInvalid;
+    QTest::newRow("empty") << "" << kInvalid;
+    QTest::newRow("letters") << "abc" << kInvalid;
+    QTest::newRow("no byte for it") << QStringLiteral("2\u03A912") << kInvalid;
+    QTest::newRow("markup") << "300" << "MK   <b>x</b> &amp;";
+    QTest::newRow("Windows-1252") << "514" << QStringLiteral("QC   Montr\u00E9al");
+  }
+
+  void lookupShowsTheAnswer() {
+    QFETCH(QString, entry);
+    QFETCH(QString, expected);
+    Lookup(entry);
+    QCOMPARE(Results(), expected);
+    QCOMPARE(Find<QLineEdit>("Text1")->text(), entry);  // the entry is never rewritten
+    QVERIFY(reports_.isEmpty());
+  }
+
+  void missingDirectoryIsFatalOnlyForAValidEntry() {
+    QVERIFY(QFile::remove(QStringLiteral("cities.txt")));
+    Lookup(QStringLiteral("abc"));
+    QCOMPARE(Results(), kInvalid);
+    QVERIFY(reports_.isEmpty());
+    Lookup(QStringLiteral("212"));
+    QCOMPARE(reports_.size(), 1);
+    QCOMPARE(reports_[0].number, 53);
+    QCOMPARE(reports_[0].description, QStringLiteral("File not found"));
+    QCOMPARE(reports_[0].Message(),
+             QStringLiteral("Run-time error 53: File not found\n\n\"cities.txt\" was not found in %1.")
+                 .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    QCOMPARE(Results(), kInvalid);  // the failed lookup showed nothing
+  }
+
+  void metroListIsTheFileInOrder() {
+    auto* combo = Find<QComboBox>("Combo1");
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    QCOMPARE(items, (QStringList{"New York City      ", "Boise", "New York City      ",
+                                 "<i>Markup</i>      ", "Boise ?"}));
+    QCOMPARE(combo->currentText(), QStringLiteral("Select Metro Area"));
+    QVERIFY(combo->completer() == nullptr);
+  }
+
+  void metroChosenByKeyboardShowsItsLine() {
+    ShowAndActivate();
+    auto* combo = Find<QComboBox>("Combo1");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentText(), QStringLiteral("New York City      "));
+    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(Results(), QStringLiteral("New York City      212 332 646"));
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Down);  // the second New York City: the first line still wins
+    QCOMPARE(combo->currentIndex(), 2);
+    Lookup(QStringLiteral("abc"));
+    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(Results(), QStringLiteral("New York City      212 332 646"));
+  }
+
+  void metroThatMatchesNothingLeavesTheResults_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("initial text") << "Select Metro Area";
+    QTest::newRow("other case") << "BOISE";
+    QTest::newRow("unpadded") << "New York City";
+    QTest::newRow("no byte for it") << QStringLiteral("Boise \u03A9");
+  }
+
+  void metroThatMatchesNothingLeavesTheResults() {
+    QFETCH(QString, typed);
+    Lookup(QStringLiteral("212"));
+    Find<QComboBox>("Combo1")->setEditText(typed);
+    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(Results(), QStringLiteral("NY   New York City, Manhattan"));
+    QVERIFY(reports_.isEmpty());
+  }
+
+  void metroMarkupShowsLiterally() {
+    Find<QComboBox>("Combo1")->setCurrentIndex(3);
+    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(Results(), QStringLiteral("<i>Markup</i>      300"));
+  }
+
+  void missingMetroFileAtLoadIsFatal() {
+    QVERIFY(QFile::remove(QStringLiteral("metro.txt")));
+    Form1 form([this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
+    QVERIFY(!form.Load());
+    QCOMPARE(reports_.size(), 1);
+    QCOMPARE(reports_[0].number, 53);
+    QVERIFY(reports_[0].detail.startsWith(QStringLiteral("\"metro.txt\" was not found in ")));
+    QVERIFY(!form.isVisible());
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

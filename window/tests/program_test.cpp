@@ -1,0 +1,148 @@
+// The program's whole life in this process: start, a click, and how it ends.
+#include "program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "window_test_support.h"
+#include "wrapping_button.h"
+
+using window::testing::CurrentTempFolder;
+using window::testing::Record;
+
+namespace {
+
+QWidget* MainWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QStringLiteral("Form1")) return widget;
+  }
+  return nullptr;
+}
+
+// What the user saw of the program before it ended.
+struct Seen {
+  QStringList boxes;       // every message box: title, then text
+  bool windowShownWithBox = false;
+  int status = -1;
+};
+
+// Runs the program; once its window is up, `act` runs, and every message box is read and closed.
+Seen RunProgramWith(const std::function<void(QWidget*)>& act) {
+  Seen seen;
+  QTimer boxCloser;
+  QObject::connect(&boxCloser, &QTimer::timeout, [&seen] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      QWidget* form = MainWindow();
+      seen.windowShownWithBox = form != nullptr && form->isVisible();
+      seen.boxes << box->windowTitle() + QStringLiteral(" | ") + box->text();
+      QVERIFY(box->textFormat() == Qt::PlainText);
+      QVERIFY(box->icon() == QMessageBox::Critical);
+      box->accept();
+    }
+  });
+  boxCloser.start(20);
+  // Timers of this call only: none may fire into a later one.
+  QTimer actor;
+  actor.setSingleShot(true);
+  QObject::connect(&actor, &QTimer::timeout, [&act] {
+    if (QWidget* form = MainWindow(); form != nullptr && form->isVisible()) act(form);
+  });
+  actor.start(100);
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  watchdog.start(5000);  // the program hung
+  seen.status = window::RunProgram();
+  return seen;
+}
+
+void Click(QWidget* form, const char* button) {
+  QTest::mouseClick(form->findChild<window::WrappingButton*>(QString::fromLatin1(button)),
+                    Qt::LeftButton);
+}
+
+void Type(QWidget* form, const QString& entry) {
+  form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(entry);
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void exitEndsTheProgramAtOnce() {
+    CurrentTempFolder folder;
+    folder.Write(QStringLiteral("metro.txt"), "Boise 208\r\n");
+    folder.Write(QStringLiteral("cities.txt"), Record("ID", "208", "Boise") + "\r\n");
+    QString shown;
+    const Seen seen = RunProgramWith([&shown](QWidget* form) {
+      Type(form, QStringLiteral("208"));
+      Click(form, "Command1");
+      shown = form->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
+      Click(form, "Command3");
+    });
+    QCOMPARE(shown, QStringLiteral("ID   Boise"));
+    QCOMPARE(seen.status, 0);
+    QVERIFY(seen.boxes.isEmpty());
+  }
+
+  void closingTheWindowEndsTheProgram() {
+    CurrentTempFolder folder;
+    folder.Write(QStringLiteral("metro.txt"), "");
+    const Seen seen = RunProgramWith([](QWidget* form) { form->close(); });
+    QCOMPARE(seen.status, 0);
+  }
+
+  void missingDirectoryReportsAndEnds() {
+    CurrentTempFolder folder;
+    folder.Write(QStringLiteral("metro.txt"), "");
+    const Seen seen = RunProgramWith([](QWidget* form) {
+      Type(form, QStringLiteral("abc"));  // an invalid entry opens no file and goes on
+      Click(form, "Command1");
+      Type(form, QStringLiteral("212"));
+      Click(form, "Command1");
+    });
+    QCOMPARE(seen.status, 1);
+    QCOMPARE(seen.boxes,
+             QStringList{QStringLiteral("Vantrel Area Code | Run-time error 53: File not found\n\n"
+                                        "\"cities.txt\" was not found in %1.")
+                             .arg(QDir::toNativeSeparators(folder.Path()))});
+    QVERIFY(seen.windowShownWithBox);
+  }
+
+  void missingMetroFileEndsBeforeTheWindowShows() {
+    CurrentTempFolder folder;
+    const Seen seen = RunProgramWith([](QWidget*) { QFAIL("the window was shown"); });
+    QCOMPARE(seen.status, 1);
+    QCOMPARE(seen.boxes.size(), 1);
+    QVERIFY(seen.boxes[0].contains(QStringLiteral("Run-time error 53: File not found")));
+    QVERIFY(seen.boxes[0].contains(QStringLiteral("\"metro.txt\" was not found in ")));
+    QVERIFY(!seen.windowShownWithBox);
+  }
+
+  void directoryInPlaceOfTheFileIsAnAccessError() {
+    CurrentTempFolder folder;
+    QVERIFY(QDir(folder.Path()).mkdir(QStringLiteral("metro.txt")));
+    const Seen seen = RunProgramWith([](QWidget*) {});
+    QCOMPARE(seen.status, 1);
+    QVERIFY2(seen.boxes.value(0).contains(QStringLiteral("Run-time error 75: Path/File access error")),
+             qPrintable(seen.boxes.join(QLatin1Char(';'))));
+  }
+
+  void versionIsOnePointZeroZero() {
+    CurrentTempFolder folder;
+    folder.Write(QStringLiteral("metro.txt"), "");
+    RunProgramWith([](QWidget* form) { form->close(); });
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+  }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"

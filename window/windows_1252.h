@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace window {
+
+// The data files are Windows-1252: each of the 256 bytes is one character, and back. The five
+// bytes that code page leaves undefined stand for the control characters of the same number.
+
+// The characters of the file bytes `bytes`.
+QString FromFileBytes(const std::string& bytes);
+
+// The file bytes of `text`; nothing when it holds a character that has no byte.
+std::optional<std::string> ToFileBytes(const QString& text);
+
+// The file bytes of `text`, with `substitute` for every character that has no byte.
+std::string ToFileBytes(const QString& text, char substitute);
+
+}  // namespace window
