@@ -56,9 +56,8 @@ void Command1_Click(MainWindowOperations& window) {
   LineReader directory;
   directory.Open(std::string(kDirectoryFile));
   const CodeFieldMatcher matches(std::move(entered));
-  std::string record;
   while (!directory.AtEnd()) {
-    directory.NextLine(record, kRecordLength);
+    const std::string_view record = directory.NextLineView(kRecordLength);
     if (matches(MidText(record, kCodeStart, kCodeLength))) {
       std::string result(MidText(record, kRegionStart, kRegionLength));
       result += kRegionSeparator;

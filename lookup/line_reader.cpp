@@ -9,14 +9,14 @@
 #include <cstring>
 
 #include "fatal_error.h"
+#include "line_end.h"
 
 namespace lookup {
 namespace {
 
-// Large enough that a scan is bound by memchr, not by system calls.
-constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
-// A cached terminator position that has to be searched for again.
-constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+// Large enough that system calls cost little, small enough that what was read is still in the
+// processor's cache when it is searched.
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 ErrorNumber OpenErrorNumber(int error) {
   switch (error) {
@@ -69,7 +69,6 @@ bool LineReader::Fill() {
   if (count < 0) throw FatalError(ErrorNumber::kDeviceIo, name_);
   begin_ = 0;
   end_ = static_cast<std::size_t>(count);
-  nextCr_ = nextLf_ = kUnknown;
   eof_ = count == 0;
   return !eof_;
 }
@@ -77,15 +76,8 @@ bool LineReader::Fill() {
 bool LineReader::AtEnd() { return begin_ == end_ && !Fill(); }
 
 std::size_t LineReader::NextTerminator() {
-  // Each terminator character is searched for separately with memchr, and the position found is
-  // kept until the reader passes it, so every byte is looked at about twice in all.
-  const auto find = [this](char c) {
-    const void* hit = std::memchr(buffer_.get() + begin_, c, end_ - begin_);
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.get()) : end_;
-  };
-  if (nextCr_ == kUnknown || nextCr_ < begin_) nextCr_ = find('\r');
-  if (nextLf_ == kUnknown || nextLf_ < begin_) nextLf_ = find('\n');
-  return std::min(nextCr_, nextLf_);
+  const char* buffer = buffer_.get();
+  return static_cast<std::size_t>(FindLineEnd(buffer + begin_, buffer + end_) - buffer);
 }
 
 void LineReader::ConsumeTerminator() {
@@ -134,6 +126,21 @@ void LineReader::SkipRestOfLine() {
       return;
     }
   }
+}
+
+std::string_view LineReader::NextLineView(std::size_t maxChars) {
+  if (begin_ == end_) Fill();
+  const std::size_t terminator = NextTerminator();
+  // Whole in the buffer, with a terminator that needs no look at the next read: a view of it.
+  // A carriage return at the buffer's end might be followed by a line feed in the next read.
+  if (terminator + 1 < end_ || (terminator < end_ && buffer_[terminator] == '\n')) {
+    const std::string_view line(buffer_.get() + begin_, std::min(terminator - begin_, maxChars));
+    begin_ = terminator;
+    ConsumeTerminator();
+    return line;
+  }
+  NextLine(spill_, maxChars);
+  return spill_;
 }
 
 void LineReader::NextLine(std::string& line, std::size_t maxChars) {

@@ -26,6 +26,9 @@ class LineReader {
   std::string NextLine();
   // Puts the next line's first `maxChars` characters into `line`, and moves past the whole line.
   void NextLine(std::string& line, std::size_t maxChars);
+  // The next line's first `maxChars` characters, and moves past the whole line. The view is
+  // valid until the next call on the reader.
+  std::string_view NextLineView(std::size_t maxChars);
   // Appends at most `maxChars` more characters of the current line to `line`; true once the
   // line's terminator (or the file's end) has been moved past.
   bool ReadLinePart(std::string& line, std::size_t maxChars);
@@ -46,8 +49,7 @@ class LineReader {
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;  // next character to read
   std::size_t end_ = 0;    // one past the last character read into the buffer
-  std::size_t nextCr_ = 0;
-  std::size_t nextLf_ = 0;
+  std::string spill_;       // a line that does not lie whole in the buffer
   bool eof_ = false;
   std::string_view terminator_;
 };

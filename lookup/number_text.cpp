@@ -45,25 +45,35 @@ Rounded RoundToSignificant(double value) {
 std::string PlainForm(const Rounded& r) {
   std::string text = r.negative ? "-" : "";
   if (r.exponent < 0) {
-    text += "0.";
+    text.append("0.");
     text.append(static_cast<std::size_t>(-r.exponent - 1), '0');
-    return text + r.digits;
+    text.append(r.digits);
+    return text;
   }
   const auto wholeDigits = static_cast<std::size_t>(r.exponent) + 1;
   if (r.digits.size() <= wholeDigits) {
-    return text + r.digits + std::string(wholeDigits - r.digits.size(), '0');
+    text.append(r.digits);
+    text.append(wholeDigits - r.digits.size(), '0');
+    return text;
   }
-  return text + r.digits.substr(0, wholeDigits) + "." + r.digits.substr(wholeDigits);
+  text.append(r.digits, 0, wholeDigits);
+  text.push_back('.');
+  text.append(r.digits, wholeDigits);
+  return text;
 }
 
 std::string ExponentForm(const Rounded& r) {
   std::string text = r.negative ? "-" : "";
-  text += r.digits[0];
-  if (r.digits.size() > 1) text += "." + r.digits.substr(1);
+  text.push_back(r.digits[0]);
+  if (r.digits.size() > 1) {
+    text.push_back('.');
+    text.append(r.digits, 1);
+  }
   const int magnitude = std::abs(r.exponent);
-  text += r.exponent < 0 ? "E-" : "E+";
-  if (magnitude < 10) text += '0';
-  return text + std::to_string(magnitude);
+  text.append(r.exponent < 0 ? "E-" : "E+");
+  if (magnitude < 10) text.push_back('0');
+  text.append(std::to_string(magnitude));
+  return text;
 }
 
 }  // namespace

@@ -54,14 +54,42 @@ TEST(LineReader, SplitsAtEveryKindOfTerminator) {
   }
 }
 
+// Every line of the file, read through the view or through the copying call.
+std::vector<std::string> ReadAllViews(const std::string& name, std::size_t maxChars) {
+  LineReader reader;
+  reader.Open(name);
+  std::vector<std::string> lines;
+  while (!reader.AtEnd()) lines.emplace_back(reader.NextLineView(maxChars));
+  return lines;
+}
+
 TEST(LineReader, TerminatorSplitAcrossReadsIsOneTerminator) {
-  // A CR LF pair, and a long line, that straddle the reader's internal buffer boundaries.
-  for (std::size_t length : {std::size_t{262143}, std::size_t{262144}, std::size_t{600000}}) {
-    TempFolder folder;
-    const std::string longLine(length, 'x');
-    folder.Write("lines.txt", longLine + "\r\n" + "end\r\n");
-    EXPECT_EQ(ReadAll("lines.txt"), (Lines{longLine, "end"})) << length;
+  // CR LF pairs, lone CRs and long lines that straddle the reader's buffer boundaries (64 KiB).
+  for (std::size_t length : {65534u, 65535u, 65536u, 65537u, 131071u, 600000u}) {
+    for (const std::string end : {"\r\n", "\r", "\n"}) {
+      TempFolder folder;
+      const std::string longLine(length, 'x');
+      folder.Write("lines.txt", longLine + end + "next" + end + std::string(length, 'y') + end);
+      const Lines expected = {longLine, "next", std::string(length, 'y')};
+      EXPECT_EQ(ReadAll("lines.txt"), expected) << length;
+      EXPECT_EQ(ReadAllViews("lines.txt", LineReader::kWholeLine), expected) << length;
+      EXPECT_EQ(ReadAllViews("lines.txt", 3), (Lines{"xxx", "nex", "yyy"})) << length;
+    }
   }
+}
+
+TEST(LineReader, ViewsOfManyShortLinesAcrossBuffers) {
+  TempFolder folder;
+  std::string bytes;
+  Lines expected;
+  for (int i = 0; i < 40000; ++i) {  // about 300 KB: several buffers, boundaries anywhere
+    const std::string line = std::to_string(i * 7919 % 100003);
+    bytes += line + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\r" : "\n");
+    expected.push_back(line);
+  }
+  folder.Write("lines.txt", bytes);
+  EXPECT_EQ(ReadAllViews("lines.txt", LineReader::kWholeLine), expected);
+  EXPECT_EQ(ReadAll("lines.txt"), expected);
 }
 
 TEST(LineReader, CutLinesStillMovePastTheWholeLine) {
