@@ -1,0 +1,103 @@
+"""Regions of the numbering plan: the two-letter region of each report location, its name, and
+the country column of a directory record."""
+
+# US states, the District and territories, by postal code. The report gives these as postal codes.
+US_REGIONS = {
+    "AL": "Alabama", "AK": "Alaska", "AZ": "Arizona", "AR": "Arkansas", "CA": "California",
+    "CO": "Colorado", "CT": "Connecticut", "DE": "Delaware", "DC": "District of Columbia",
+    "FL": "Florida", "GA": "Georgia", "HI": "Hawaii", "ID": "Idaho", "IL": "Illinois",
+    "IN": "Indiana", "IA": "Iowa", "KS": "Kansas", "KY": "Kentucky", "LA": "Louisiana",
+    "ME": "Maine", "MD": "Maryland", "MA": "Massachusetts", "MI": "Michigan", "MN": "Minnesota",
+    "MS": "Mississippi", "MO": "Missouri", "MT": "Montana", "NE": "Nebraska", "NV": "Nevada",
+    "NH": "New Hampshire", "NJ": "New Jersey", "NM": "New Mexico", "NY": "New York",
+    "NC": "North Carolina", "ND": "North Dakota", "OH": "Ohio", "OK": "Oklahoma", "OR": "Oregon",
+    "PA": "Pennsylvania", "RI": "Rhode Island", "SC": "South Carolina", "SD": "South Dakota",
+    "TN": "Tennessee", "TX": "Texas", "UT": "Utah", "VT": "Vermont", "VA": "Virginia",
+    "WA": "Washington", "WV": "West Virginia", "WI": "Wisconsin", "WY": "Wyoming",
+    "PR": "Puerto Rico", "VI": "US Virgin Islands", "GU": "Guam", "AS": "American Samoa",
+    "MP": "Northern Mariana Islands",
+}
+US_TERRITORIES = {"PR", "VI", "GU", "AS", "MP"}
+
+# Report locations that are not postal codes: (region, [names of every region served], country).
+# A location that spans several regions takes the first as its region and names them all.
+OTHER_LOCATIONS = {
+    "CNMI": ("MP", ["Northern Mariana Islands"], "USA"),
+    "ALBERTA": ("AB", ["Alberta"], "CANADA"),
+    "BRITISH COLUMBIA": ("BC", ["British Columbia"], "CANADA"),
+    "MANITOBA": ("MB", ["Manitoba"], "CANADA"),
+    "NEW BRUNSWICK": ("NB", ["New Brunswick"], "CANADA"),
+    "NEWFOUNDLAND AND LABRADOR": ("NL", ["Newfoundland and Labrador"], "CANADA"),
+    "NORTHWEST TERRITORIES -YUKON - NUNAVUT":
+        ("YT", ["Yukon", "Northwest Territories", "Nunavut"], "CANADA"),
+    "NOVA SCOTIA - PRINCE EDWARD ISLAND":
+        ("NS", ["Nova Scotia", "Prince Edward Island"], "CANADA"),
+    "ONTARIO": ("ON", ["Ontario"], "CANADA"),
+    "QUEBEC": ("QC", ["Qu\u00e9bec"], "CANADA"),
+    "SASKATCHEWAN": ("SK", ["Saskatchewan"], "CANADA"),
+    "ANGUILLA": ("AI", ["Anguilla"], "ANGUILLA"),
+    "ANTIGUA/BARBUDA": ("AG", ["Antigua and Barbuda"], "ANTIGUA"),
+    "BAHAMAS": ("BS", ["Bahamas"], "BAHAMAS"),
+    "BARBADOS": ("BB", ["Barbados"], "BARBADOS"),
+    "BERMUDA": ("BM", ["Bermuda"], "BERMUDA"),
+    "BRITISH VIRGIN ISLANDS": ("VG", ["British Virgin Islands"], "BRIT. VIRGIN"),
+    "CAYMAN ISLANDS": ("KY", ["Cayman Islands"], "CAYMAN ISL."),
+    "DOMINICA": ("DM", ["Dominica"], "DOMINICA"),
+    "DOMINICAN REPUBLIC": ("DO", ["Dominican Republic"], "DOMINICAN R."),
+    "GRENADA": ("GD", ["Grenada"], "GRENADA"),
+    "JAMAICA": ("JM", ["Jamaica"], "JAMAICA"),
+    "MONTSERRAT": ("MS", ["Montserrat"], "MONTSERRAT"),
+    "SINT MAARTEN": ("SX", ["Sint Maarten"], "SINT MAARTEN"),
+    "ST. KITTS & NEVIS": ("KN", ["Saint Kitts and Nevis"], "ST. KITTS"),
+    "ST. LUCIA": ("LC", ["Saint Lucia"], "ST. LUCIA"),
+    "ST. VINCENT & GRENADINES": ("VC", ["Saint Vincent and the Grenadines"], "ST. VINCENT"),
+    "TRINIDAD & TOBAGO": ("TT", ["Trinidad and Tobago"], "TRINIDAD"),
+    "TURKS & CAICOS ISLANDS": ("TC", ["Turks and Caicos Islands"], "TURKS CAICOS"),
+}
+
+
+class Place:
+    """Where a geographic code is: its region, the names of all it serves, its country column, and
+    whether the region code alone says enough (a US state or a single Canadian province)."""
+
+    def __init__(self, region, names, country):
+        self.region = region
+        self.names = names
+        self.country = country
+
+    @property
+    def named_in_text(self):
+        """Caribbean countries, territories and codes spanning several regions are named in the
+        text: their two-letter codes alone are ambiguous or incomplete."""
+        if len(self.names) > 1:
+            return True
+        if self.country == "CANADA":
+            return False
+        return self.country != "USA" or self.region in US_TERRITORIES
+
+    def full_name(self):
+        return " and ".join(self.names) if len(self.names) <= 2 else (
+            ", ".join(self.names[:-1]) + " and " + self.names[-1])
+
+
+def place_of(location):
+    """The place of a report LOCATION, or None for one that is not geographic."""
+    location = location.strip()
+    if location in US_REGIONS:
+        return Place(location, [US_REGIONS[location]], "USA")
+    if location in OTHER_LOCATIONS:
+        region, names, country = OTHER_LOCATIONS[location]
+        return Place(region, names, country)
+    return None
+
+
+# How the geocoding file names whole states, provinces and countries besides their own names.
+OTHER_REGION_NAMES = {"Washington State", "Quebec", "British Colombia",
+                      "Nova Scotia/Prince Edward Island", "Northwest Territories/Nunavut/Yukon"}
+
+
+def is_region_name(description):
+    """Whether a geocoding description names a whole region rather than a city."""
+    names = set(US_REGIONS.values()) | OTHER_REGION_NAMES
+    names |= {name for _, served, _ in OTHER_LOCATIONS.values() for name in served}
+    return description in names
