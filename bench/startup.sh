@@ -4,7 +4,7 @@
 # Usage: bench/startup.sh [BUILD_FOLDER] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=$(realpath "${1:-build/release}")
+build=$(realpath "${1:-build/bench}")
 runs=${2:-20}
 
 work=$(mktemp -d)
@@ -16,4 +16,5 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
 
 "$build/bench/startup_watch" "$runs" "$PWD/data" \
-  "$build/bench/minimal_window" "$build/window/vantrel-area-code"
+  "$build/bench/minimal_window" "$build/bench/minimal_text_window" \
+  "$build/window/vantrel-area-code"

@@ -30,13 +30,16 @@ constexpr int kTimeoutMs = 10000;
 struct Sample {
   double seconds = -1;
   long rssKib = -1;
+  long anonKib = -1;
 };
 
-long ResidentKib(pid_t pid) {
+// A figure of /proc/PID/status, in KiB: VmRSS is all resident memory, RssAnon the part that is
+// the process's own rather than pages of shared libraries and files.
+long StatusKib(pid_t pid, const std::string& field) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
   std::string key;
   while (status >> key) {
-    if (key == "VmRSS:") {
+    if (key == field) {
       long kib = 0;
       status >> kib;
       return kib;
@@ -74,7 +77,8 @@ Sample RunOnce(xcb_connection_t* connection, const std::string& program, const c
   if (WaitForMap(connection)) {
     sample.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::this_thread::sleep_for(kSettle);
-    sample.rssKib = ResidentKib(pid);
+    sample.rssKib = StatusKib(pid, "VmRSS:");
+    sample.anonKib = StatusKib(pid, "RssAnon:");
   }
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
@@ -104,6 +108,7 @@ int main(int argc, char* argv[]) {
   const int programs = argc - 3;
   std::vector<std::vector<double>> seconds(static_cast<std::size_t>(programs));
   std::vector<std::vector<double>> rss(static_cast<std::size_t>(programs));
+  std::vector<std::vector<double>> anon(static_cast<std::size_t>(programs));
   for (int run = 0; run < runs; ++run) {
     for (int p = 0; p < programs; ++p) {
       // Absolute, since each program starts in the folder.
@@ -115,17 +120,21 @@ int main(int argc, char* argv[]) {
       }
       seconds[static_cast<std::size_t>(p)].push_back(sample.seconds);
       rss[static_cast<std::size_t>(p)].push_back(static_cast<double>(sample.rssKib));
+      anon[static_cast<std::size_t>(p)].push_back(static_cast<double>(sample.anonKib));
     }
   }
   const double baseSeconds = bench::Median(seconds[0]);
   const double baseRss = bench::Median(rss[0]);
+  const double baseAnon = bench::Median(anon[0]);
   std::printf("start to window mapped, median of %d runs each, and resident memory once shown\n",
               runs);
   for (int p = 0; p < programs; ++p) {
     const double s = bench::Median(seconds[static_cast<std::size_t>(p)]);
     const double r = bench::Median(rss[static_cast<std::size_t>(p)]);
-    std::printf("  %-40s %7.1f ms  ratio %.2f   %7.0f KiB  (%+.0f KiB)\n", argv[3 + p], s * 1e3,
-                s / baseSeconds, r, r - baseRss);
+    const double a = bench::Median(anon[static_cast<std::size_t>(p)]);
+    const std::string name = std::filesystem::path(argv[3 + p]).filename().string();
+    std::printf("  %-20s %6.1f ms  ratio %.2f   resident %6.0f KiB (%+5.0f)   own %6.0f KiB (%+5.0f)\n",
+                name.c_str(), s * 1e3, s / baseSeconds, r, r - baseRss, a, a - baseAnon);
   }
   return 0;
 }

@@ -35,12 +35,17 @@ Control* Place(QWidget* form, const char* name, QRect twipsRect) {
   return control;
 }
 
+// The window's default font, used by the combo box and the buttons: the classic dialog font, which
+// also keeps every text of the window in one font family.
+constexpr qreal kDefaultFontPoints = 8;
+
 }  // namespace
 
 Form1::Form1(FatalErrorHandler onFatalError) : onFatalError_(std::move(onFatalError)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Vantrel Area Code"));
   resize(Twips(6255), Twips(4530));
+  setFont(SansSerif(kDefaultFontPoints));
   CreateControls();
   SetFocusOrder();
   ConnectEvents();

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the benchmark preset and runs every benchmark once. Measures only; never fails on a
+# figure. Needs what scripts/test.sh installs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$(nproc)" >/dev/null
+echo "== directory scan and lookup memory"
+build/bench/bench/directory_scan data/cities.txt
+echo "== start-up"
+bench/startup.sh build/bench 20
+echo "== number rules and a lookup of the shipped size"
+build/bench/bench/lookup_bench --benchmark_min_time=0.2
