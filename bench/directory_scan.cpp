@@ -107,9 +107,10 @@ void MeasureMemory(const std::filesystem::path& shipped) {
   }
   const long baseline = PeakKibOfLookupIn(small.Path(), "999");
   const long withHugeLine = PeakKibOfLookupIn(huge.Path(), "999");
-  std::printf("peak resident memory of one lookup\n  shipped directory: %ld KiB\n"
-              "  first line of 1 GiB: %ld KiB\n  difference: %ld KiB\n",
-              baseline, withHugeLine, withHugeLine - baseline);
+  std::printf(
+      "peak resident memory of one lookup\n  shipped directory: %ld KiB\n"
+      "  first line of 1 GiB: %ld KiB\n  difference: %ld KiB\n",
+      baseline, withHugeLine, withHugeLine - baseline);
 }
 
 }  // namespace

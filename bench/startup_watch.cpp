@@ -58,7 +58,8 @@ bool WaitForMap(xcb_connection_t* connection) {
       std::free(event);
       if (mapped) return true;
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) return false;
     pollfd fd{xcb_get_file_descriptor(connection), POLLIN, 0};
     poll(&fd, 1, static_cast<int>(left.count()));
@@ -133,8 +134,9 @@ int main(int argc, char* argv[]) {
     const double r = bench::Median(rss[static_cast<std::size_t>(p)]);
     const double a = bench::Median(anon[static_cast<std::size_t>(p)]);
     const std::string name = std::filesystem::path(argv[3 + p]).filename().string();
-    std::printf("  %-20s %6.1f ms  ratio %.2f   resident %6.0f KiB (%+5.0f)   own %6.0f KiB (%+5.0f)\n",
-                name.c_str(), s * 1e3, s / baseSeconds, r, r - baseRss, a, a - baseAnon);
+    std::printf(
+        "  %-20s %6.1f ms  ratio %.2f   resident %6.0f KiB (%+5.0f)   own %6.0f KiB (%+5.0f)\n",
+        name.c_str(), s * 1e3, s / baseSeconds, r, r - baseRss, a, a - baseAnon);
   }
   return 0;
 }

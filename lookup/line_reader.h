@@ -49,7 +49,7 @@ class LineReader {
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;  // next character to read
   std::size_t end_ = 0;    // one past the last character read into the buffer
-  std::string spill_;       // a line that does not lie whole in the buffer
+  std::string spill_;      // a line that does not lie whole in the buffer
   bool eof_ = false;
   std::string_view terminator_;
 };

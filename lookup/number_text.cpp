@@ -36,8 +36,8 @@ Rounded RoundToSignificant(double value) {
     if (text[i] != '.') rounded.digits.push_back(text[i]);
   }
   const std::string_view exponent = text.substr(e + 1);
-  std::from_chars(exponent.data() + (exponent[0] == '+' ? 1 : 0),
-                  exponent.data() + exponent.size(), rounded.exponent);
+  std::from_chars(exponent.data() + (exponent[0] == '+' ? 1 : 0), exponent.data() + exponent.size(),
+                  rounded.exponent);
   while (rounded.digits.size() > 1 && rounded.digits.back() == '0') rounded.digits.pop_back();
   return rounded;
 }
@@ -94,10 +94,17 @@ double NumberValue(std::string_view text) {
   double value = std::numeric_limits<double>::quiet_NaN();
   const auto [ptr, ec] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (ec != std::errc() || ptr != text.data() + text.size()) {
-    return std::numeric_limits<double>::quiet_NaN();
+  if (ptr != text.data() + text.size()) return std::numeric_limits<double>::quiet_NaN();
+  if (ec == std::errc::result_out_of_range) {
+    // Rounded to fifteen digits, the largest doubles are written as a little more than the
+    // largest double; such a text stands for the largest double. Nothing writes a text that
+    // underflows.
+    const bool negative = text.front() == '-';
+    const bool large = text.find("E+") != std::string_view::npos;
+    const double magnitude = large ? std::numeric_limits<double>::max() : 0.0;
+    return negative ? -magnitude : magnitude;
   }
-  return value;
+  return ec == std::errc() ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 }  // namespace lookup

@@ -16,7 +16,7 @@ struct NumberSpan {
   std::size_t begin = 0;  // first digit or full stop, after any sign
   std::size_t end = 0;    // one past the number; equals begin when there is none
   bool negative = false;
-  long magnitude = 0;     // decimal exponent of the leading non-zero digit, roughly
+  long magnitude = 0;  // decimal exponent of the leading non-zero digit, roughly
 };
 
 std::size_t SkipDigits(const std::string& s, std::size_t i) {

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test. Installs what is missing first.
+#   dev:  every unit, window and end-to-end test, the shipped-data checks and static analysis
+#   asan: the same suite under the address and undefined-behaviour sanitizers
+#   fuzz: each libFuzzer target for a bounded time (VANTREL_FUZZ_SECONDS, 30 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 jobs=$(nproc)
 
-for preset in dev asan; do
+for preset in dev asan fuzz; do
   echo "== Build and test: $preset"
-  cmake --preset "$preset"
+  extra=()
+  [ "$preset" = fuzz ] && extra=(-DVANTREL_FUZZ_SECONDS="${VANTREL_FUZZ_SECONDS:-30}")
+  cmake --preset "$preset" "${extra[@]}"
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done

@@ -15,7 +15,7 @@ constexpr int kInternalError = 51;
 constexpr int kFatalExitStatus = 1;
 
 QString FileDetail(const lookup::FatalError& error) {
-  const QString file = QString::fromStdString(error.File());
+  QString file = QString::fromStdString(error.File());
   const QString folder = QDir::toNativeSeparators(QDir::currentPath());
   switch (error.Code()) {
     case lookup::ErrorNumber::kFileNotFound:

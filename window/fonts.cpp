@@ -8,7 +8,7 @@ namespace window {
 void InstallFontSubstitutes() {
   QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                              QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                              QStringLiteral("DejaVu Sans")});
+                                         QStringLiteral("DejaVu Sans")});
 }
 
 }  // namespace window

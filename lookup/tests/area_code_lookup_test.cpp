@@ -33,17 +33,16 @@ std::string Directory(std::initializer_list<std::string> records, std::string_vi
 
 TEST(AreaCodeLookup, AnswersEachEntry) {
   TempFolder folder;
-  folder.Write("cities.txt",
-               Directory({
-                   "a header line that is no record",
-                   Record("NJ", "201", "Jersey City, Hackensack"),
-                   Record("XY", "212", "Sample City"),
-                   Record("ZZ", "200", "Lowest"),
-                   Record("QQ", "999", "Highest"),
-                   Record("XY", "212", "Second record, never read"),
-                   Record("E2", "3e2", "Code field 3e2 reads as 300"),
-                   Record("SP", "4 1", "Blank inside the code field"),
-               }));
+  folder.Write("cities.txt", Directory({
+                                 "a header line that is no record",
+                                 Record("NJ", "201", "Jersey City, Hackensack"),
+                                 Record("XY", "212", "Sample City"),
+                                 Record("ZZ", "200", "Lowest"),
+                                 Record("QQ", "999", "Highest"),
+                                 Record("XY", "212", "Second record, never read"),
+                                 Record("E2", "3e2", "Code field 3e2 reads as 300"),
+                                 Record("SP", "4 1", "Blank inside the code field"),
+                             }));
   struct Case {
     std::string entry, expected;
   };
@@ -95,7 +94,8 @@ TEST(AreaCodeLookup, ShortAndLongRecords) {
 TEST(AreaCodeLookup, ReadsEveryTerminatorAndTheLastUnterminatedLine) {
   for (std::string_view end : {"\r\n", "\n", "\r"}) {
     TempFolder folder;
-    std::string bytes = Directory({Record("AA", "201", "one"), "", Record("BB", "202", "two")}, end);
+    std::string bytes =
+        Directory({Record("AA", "201", "one"), "", Record("BB", "202", "two")}, end);
     bytes += Record("CC", "203", "last, no terminator");
     folder.Write("cities.txt", bytes);
     EXPECT_EQ(Lookup("202"), "BB   two");

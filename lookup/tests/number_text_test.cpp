@@ -58,6 +58,10 @@ TEST(NumberText, ValueIsTheExactReverse) {
     }
   }
   EXPECT_EQ(NumberValue("200"), 200);
+  const double largest = std::numeric_limits<double>::max();
+  for (double value : {largest, -largest}) {  // their fifteen-digit texts lie beyond the range
+    EXPECT_EQ(NumberValue(NumberText(value)), value) << NumberText(value);
+  }
   EXPECT_EQ(NumberValue("Infinity"), kInf);
   EXPECT_TRUE(std::isnan(NumberValue("")));
   EXPECT_TRUE(std::isnan(NumberValue("212 ")));

@@ -27,9 +27,12 @@ const QString kInvalid = QStringLiteral("Not a valid area code.  Please try agai
 const QString kNotFound = QStringLiteral("Area code not found");
 
 QByteArray Directory() {
-  return Record("NY", "212", "New York City, Manhattan") + "\r\n" +
-         Record("ZZ", "200", "Lowest") + "\r\n" + Record("QQ", "999", "Highest") + "\r\n" +
-         Record("MK", "300", "<b>x</b> &amp;") + "\r\n" + Record("QC", "514", "Montr\xE9" "al") +
+  return Record("NY", "212", "New York City, Manhattan") + "\r\n" + Record("ZZ", "200", "Lowest") +
+         "\r\n" + Record("QQ", "999", "Highest") + "\r\n" + Record("MK", "300", "<b>x</b> &amp;") +
+         "\r\n" +
+         Record("QC", "514",
+                "Montr\xE9"
+                "al") +
          "\r\n";
 }
 
@@ -201,7 +204,8 @@ class Form1Test : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       visited << FocusName();
     }
-    QCOMPARE(visited, (QStringList{"Command1", "Command3", "Text2", "Command2", "Combo1", "Text1"}));
+    QCOMPARE(visited,
+             (QStringList{"Command1", "Command3", "Text2", "Command2", "Combo1", "Text1"}));
   }
 
   void resultsBoxWrapsAndScrollsVertically() {
@@ -217,11 +221,16 @@ class Form1Test : public QObject {
   void lookupShowsTheAnswer_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("found") << "212" << "NY   New York City, Manhattan";
-    QTest::newRow("lowest") << "200" << "ZZ   Lowest";
-    QTest::newRow("highest") << "999" << "QQ   Highest";
-    QTest::newRow("trailing letters") << "212abc" << "NY   New York City, Manhattan";
-    QTest::newRow("rounds up") << "199.99999999999997" << "ZZ   Lowest";
+    QTest::newRow("found") << "212"
+                           << "NY   New York City, Manhattan";
+    QTest::newRow("lowest") << "200"
+                            << "ZZ   Lowest";
+    QTest::newRow("highest") << "999"
+                             << "QQ   Highest";
+    QTest::newRow("trailing letters") << "212abc"
+                                      << "NY   New York City, Manhattan";
+    QTest::newRow("rounds up") << "199.99999999999997"
+                               << "ZZ   Lowest";
     QTest::newRow("fraction") << "212.5" << kNotFound;
     QTest::newRow("absent") << "555" << kNotFound;
     QTest::newRow("too low") << "199" << kInvalid;
@@ -229,7 +238,8 @@ class Form1Test : public QObject {
     QTest::newRow("empty") << "" << kInvalid;
     QTest::newRow("letters") << "abc" << kInvalid;
     QTest::newRow("no byte for it") << QStringLiteral("2\u03A912") << kInvalid;
-    QTest::newRow("markup") << "300" << "MK   <b>x</b> &amp;";
+    QTest::newRow("markup") << "300"
+                            << "MK   <b>x</b> &amp;";
     QTest::newRow("Windows-1252") << "514" << QStringLiteral("QC   Montr\u00E9al");
   }
 
@@ -251,9 +261,10 @@ class Form1Test : public QObject {
     QCOMPARE(reports_.size(), 1);
     QCOMPARE(reports_[0].number, 53);
     QCOMPARE(reports_[0].description, QStringLiteral("File not found"));
-    QCOMPARE(reports_[0].Message(),
-             QStringLiteral("Run-time error 53: File not found\n\n\"cities.txt\" was not found in %1.")
-                 .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    QCOMPARE(
+        reports_[0].Message(),
+        QStringLiteral("Run-time error 53: File not found\n\n\"cities.txt\" was not found in %1.")
+            .arg(QDir::toNativeSeparators(QDir::currentPath())));
     QCOMPARE(Results(), kInvalid);  // the failed lookup showed nothing
   }
 
@@ -308,7 +319,8 @@ class Form1Test : public QObject {
 
   void missingMetroFileAtLoadIsFatal() {
     QVERIFY(QFile::remove(QStringLiteral("metro.txt")));
-    Form1 form([this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
+    Form1 form(
+        [this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
     QVERIFY(!form.Load());
     QCOMPARE(reports_.size(), 1);
     QCOMPARE(reports_[0].number, 53);

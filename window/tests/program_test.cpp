@@ -27,7 +27,7 @@ QWidget* MainWindow() {
 
 // What the user saw of the program before it ended.
 struct Seen {
-  QStringList boxes;       // every message box: title, then text
+  QStringList boxes;  // every message box: title, then text
   bool windowShownWithBox = false;
   int status = -1;
 };
@@ -132,8 +132,9 @@ class ProgramTest : public QObject {
     QVERIFY(QDir(folder.Path()).mkdir(QStringLiteral("metro.txt")));
     const Seen seen = RunProgramWith([](QWidget*) {});
     QCOMPARE(seen.status, 1);
-    QVERIFY2(seen.boxes.value(0).contains(QStringLiteral("Run-time error 75: Path/File access error")),
-             qPrintable(seen.boxes.join(QLatin1Char(';'))));
+    QVERIFY2(
+        seen.boxes.value(0).contains(QStringLiteral("Run-time error 75: Path/File access error")),
+        qPrintable(seen.boxes.join(QLatin1Char(';'))));
   }
 
   void versionIsOnePointZeroZero() {

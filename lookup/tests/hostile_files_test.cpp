@@ -1,0 +1,159 @@
+// Files no one would write on purpose: each ends in the specified answer or a clear fatal error,
+// never a crash or a hang.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <random>
+
+#include "area_code_lookup.h"
+#include "fatal_error.h"
+#include "metro_areas.h"
+#include "records.h"
+#include "temp_folder.h"
+
+namespace lookup {
+namespace {
+
+using testing::FakeWindow;
+using testing::Record;
+using testing::TempFolder;
+using Shown = std::vector<std::string>;
+
+const std::string kNotFound(kNotFoundMessage);
+
+Shown LookUp(const std::string& entry) {
+  FakeWindow window;
+  window.entry = entry;
+  Command1_Click(window);
+  return window.shown;
+}
+
+Shown Metro(const std::string& selection) {
+  FakeWindow window;
+  window.selection = selection;
+  Command2_Click(window);
+  return window.shown;
+}
+
+std::vector<std::string> Load() {
+  FakeWindow window;
+  Form_Load(window);
+  return window.metroNames;
+}
+
+// The error number of what `action` throws, or 0.
+template <typename Action>
+int ErrorOf(Action action) {
+  try {
+    action();
+  } catch (const FatalError& error) {
+    return error.Number();
+  }
+  return 0;
+}
+
+std::string Garbage(std::size_t size) {
+  std::mt19937 random(20261208);
+  std::string bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+  return bytes;
+}
+
+TEST(HostileFiles, BinaryGarbage) {
+  TempFolder folder;
+  const std::string garbage = Garbage(1 << 20);
+  folder.Write("cities.txt", garbage);
+  folder.Write("metro.txt", garbage);
+  for (const char* entry : {"200", "555", "999"}) {
+    const Shown shown = LookUp(entry);
+    ASSERT_EQ(shown.size(), 1u);
+  }
+  const std::vector<std::string> names = Load();
+  EXPECT_GT(names.size(), 1000u);
+  for (const std::string& name : names) EXPECT_LE(name.size(), 19u);
+  EXPECT_LE(Metro(names.back()).size(), 1u);
+}
+
+TEST(HostileFiles, NulBytesInsideRecordsAreOrdinaryCharacters) {
+  TempFolder folder;
+  const std::string city("Nul\0City\0", 9);
+  folder.Write("cities.txt", Record(std::string("X\0", 2), "212", city) + "\r\n");
+  const std::string metro("Nul\0Metro          212", 22);
+  folder.Write("metro.txt", metro + "\r\n");
+  EXPECT_EQ(LookUp("212"), Shown{std::string("X\0   ", 5) + city});
+  EXPECT_EQ(Load(), std::vector<std::string>{metro.substr(0, 19)});
+  EXPECT_EQ(Metro(metro.substr(0, 19)), Shown{metro});
+  EXPECT_EQ(Metro("Nul"), Shown{});
+}
+
+TEST(HostileFiles, OnlyCarriageReturns) {
+  TempFolder folder;
+  const std::string returns(100000, '\r');
+  folder.Write("cities.txt", returns);
+  folder.Write("metro.txt", returns);
+  EXPECT_EQ(LookUp("212"), Shown{kNotFound});
+  const std::vector<std::string> names = Load();
+  EXPECT_EQ(names.size(), 100000u);
+  EXPECT_EQ(names.front(), "");
+  EXPECT_EQ(Metro(""), Shown{""});
+}
+
+TEST(HostileFiles, HundredMegabytesWithoutATerminator) {
+  TempFolder folder;
+  const std::string line = "Big Metro Name Here" + std::string(100'000'000, 'x');
+  folder.Write("cities.txt", line);
+  folder.Write("metro.txt", line);
+  EXPECT_EQ(LookUp("999"), Shown{kNotFound});
+  EXPECT_EQ(Load(), std::vector<std::string>{"Big Metro Name Here"});
+  EXPECT_EQ(Metro("Not this one"), Shown{});
+  const Shown shown = Metro("Big Metro Name Here");  // shown whole, as the file holds it
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].size(), line.size());
+}
+
+TEST(HostileFiles, RecordsOfExactly524And525Characters) {
+  TempFolder folder;
+  const std::string exact = Record("EX", "301", std::string(499, 'a') + "Z");
+  const std::string longer = Record("LG", "302", std::string(500, 'b') + "!");
+  ASSERT_EQ(exact.size(), 524u);
+  ASSERT_EQ(longer.size(), 525u);
+  folder.Write("cities.txt", exact + "\r\n" + longer + "\r\n");
+  EXPECT_EQ(LookUp("301"), Shown{"EX   " + std::string(499, 'a') + "Z"});
+  EXPECT_EQ(LookUp("302"), Shown{"LG   " + std::string(500, 'b')});
+}
+
+TEST(HostileFiles, FilesReplacedOrDeletedBetweenLookups) {
+  TempFolder folder;
+  folder.Write("cities.txt", Record("AA", "201", "first") + "\r\n");
+  folder.Write("metro.txt", "Alpha 201\r\n");
+  EXPECT_EQ(Load(), std::vector<std::string>{"Alpha 201"});
+  EXPECT_EQ(LookUp("201"), Shown{"AA   first"});
+  std::filesystem::rename(folder.Path() / "cities.txt", folder.Path() / "old.txt");
+  folder.Write("cities.txt", Record("BB", "201", "replaced") + "\r\n");
+  EXPECT_EQ(LookUp("201"), Shown{"BB   replaced"});
+  std::filesystem::remove(folder.Path() / "cities.txt");
+  std::filesystem::remove(folder.Path() / "metro.txt");
+  EXPECT_EQ(ErrorOf([] { LookUp("201"); }), 53);
+  EXPECT_EQ(ErrorOf([] { Metro("Alpha 201"); }), 53);
+  EXPECT_EQ(LookUp("abc"), Shown{std::string(kInvalidEntryMessage)});  // opens no file
+}
+
+TEST(HostileFiles, FifoOrUnreadablePathIsAClearFatalError) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo("cities.txt", 0600), 0);
+  ASSERT_EQ(::mkfifo("metro.txt", 0600), 0);
+  EXPECT_EQ(ErrorOf([] { LookUp("212"); }), 75);  // at once: nothing waits for a writer
+  EXPECT_EQ(ErrorOf([] { Load(); }), 75);
+  EXPECT_EQ(ErrorOf([] { Metro("x"); }), 75);
+  std::filesystem::remove("cities.txt");
+  std::filesystem::remove("metro.txt");
+  std::filesystem::create_symlink("/proc/self/mem", "cities.txt");
+  std::filesystem::create_symlink("/proc/self/mem", "metro.txt");
+  EXPECT_EQ(ErrorOf([] { LookUp("212"); }), 57);
+  EXPECT_EQ(ErrorOf([] { Load(); }), 57);
+  EXPECT_EQ(ErrorOf([] { Metro("x"); }), 57);
+}
+
+}  // namespace
+}  // namespace lookup
