@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs, from Debian's archive, whatever the chosen task needs and the machine lacks.
-# Usage: scripts/install-deps.sh run|test
+# Usage: scripts/install-deps.sh run|test|icons
 set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)
 test_packages=(googletest libgtest-dev libbenchmark-dev libxcb1-dev locales xvfb xdotool xclip x11-utils
-               imagemagick clang libclang-rt-14-dev clang-tidy clang-format cppcheck python3)
+               imagemagick clang libclang-rt-14-dev clang-tidy clang-format cppcheck python3
+               desktop-file-utils appstream dpkg-dev)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
+  icons) wanted=(librsvg2-bin) ;;
   test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|icons" >&2; exit 2 ;;
 esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -17,3 +17,9 @@ for preset in dev asan fuzz; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+echo "== Fuzzing, in ${VANTREL_FUZZ_SECONDS:-30} s per target"
+for log in build/fuzz/lookup/fuzz/fuzz_*.log; do
+  sed -n 's/^stat::number_of_executed_units: *//p' "$log" |
+    xargs printf "%s: %s executions\n" "$(basename "$log" .log)"
+done

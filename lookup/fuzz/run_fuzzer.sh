@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs one fuzz target with the given options, keeping its output in LOG, and prints its final
+# figures: how many inputs it ran and how far its coverage got.
+# Usage: run_fuzzer.sh LOG TARGET [OPTION | CORPUS]...
+set -uo pipefail
+log=$1
+shift
+"$@" >"$log" 2>&1
+status=$?
+if [ "$status" -ne 0 ]; then tail -n 60 "$log"; fi
+executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1)
+echo "$(basename "$2"): ${executions:-?} executions, ${coverage:-cov: ?}"
+exit "$status"
