@@ -6,24 +6,12 @@
 #include <vector>
 
 #include "area_code_lookup.h"
+#include "fake_window.h"
 #include "fuzz_support.h"
 #include "line_reader.h"
 #include "metro_areas.h"
 
 namespace {
-
-class FakeWindow : public lookup::MainWindowOperations {
- public:
-  std::string entry;
-  std::optional<std::string> selection;
-  std::vector<std::string> shown;
-  std::vector<std::string> names;
-
-  std::string EntryText() override { return entry; }
-  void ShowResult(const std::string& text) override { shown.push_back(text); }
-  std::optional<std::string> MetroSelection() override { return selection; }
-  void AddMetroName(const std::string& name) override { names.push_back(name); }
-};
 
 std::size_t LineCount(const char* name) {
   lookup::LineReader reader;
@@ -42,14 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::WriteFile("cities.txt", fuzz::Part(input, kSeparator, 0));
   fuzz::WriteFile("metro.txt", fuzz::Part(input, kSeparator, 1));
 
-  FakeWindow window;
+  lookup::testing::FakeWindow window;
   window.entry = std::string(fuzz::Part(input, kSeparator, 2));
   lookup::Command1_Click(window);
   fuzz::Require(window.shown.size() == 1);
 
   lookup::Form_Load(window);
-  fuzz::Require(window.names.size() == LineCount("metro.txt"));
-  for (const std::string& name : window.names) fuzz::Require(name.size() <= 19);
+  fuzz::Require(window.metroNames.size() == LineCount("metro.txt"));
+  for (const std::string& name : window.metroNames) fuzz::Require(name.size() <= 19);
 
   const std::string selection(fuzz::Part(input, kSeparator, 3));
   window.selection = selection;

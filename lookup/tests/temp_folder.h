@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "main_window_operations.h"
+#include "fake_window.h"
 
 namespace lookup::testing {
 
@@ -24,20 +24,6 @@ class TempFolder {
  private:
   std::filesystem::path previous_;
   std::filesystem::path path_;
-};
-
-// The four window operations over plain members, recording every result shown.
-class FakeWindow : public MainWindowOperations {
- public:
-  std::string entry;
-  std::optional<std::string> selection = "Select Metro Area";
-  std::vector<std::string> shown;
-  std::vector<std::string> metroNames;
-
-  std::string EntryText() override { return entry; }
-  void ShowResult(const std::string& text) override { shown.push_back(text); }
-  std::optional<std::string> MetroSelection() override { return selection; }
-  void AddMetroName(const std::string& name) override { metroNames.push_back(name); }
 };
 
 }  // namespace lookup::testing
