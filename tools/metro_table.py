@@ -2,11 +2,12 @@
 census and the 10 largest Canadian census metropolitan areas of the 2021 census, each with the area
 codes at its core. The generator adds every other code of each listed code's overlay complex.
 
-Names are at most 19 characters; the generator checks it."""
+Names are at most 19 characters (the generator checks it) and say which state where another
+large city shares the name."""
 
 METRO_AREAS = [
     # United States, 2020 census, largest first.
-    ("New York City", [212, 718, 516, 631, 914, 201, 973, 908, 732]),
+    ("New York City", [212, 718, 516, 631, 914, 845, 201, 973, 908, 732]),
     ("Los Angeles", [213, 310, 323, 562, 626, 714, 818, 949, 661]),
     ("Chicago", [312, 773, 630, 708, 847, 815, 219]),
     ("Dallas-Fort Worth", [214, 972, 817, 940]),
@@ -30,14 +31,14 @@ METRO_AREAS = [
     ("Orlando", [407, 321, 352]),
     ("Charlotte", [704, 980, 803]),
     ("San Antonio", [210, 830]),
-    ("Portland", [503, 971, 360]),
+    ("Portland OR", [503, 971, 360]),
     ("Sacramento", [916, 530]),
     ("Pittsburgh", [412, 724]),
     ("Austin", [512, 737]),
     ("Las Vegas", [702, 725]),
     ("Cincinnati", [513, 859]),
     ("Kansas City", [816, 913]),
-    ("Columbus", [614, 740]),
+    ("Columbus OH", [614, 740]),
     ("Indianapolis", [317, 765]),
     ("Cleveland", [216, 440, 330]),
     ("San Jose", [408, 669]),
@@ -49,7 +50,7 @@ METRO_AREAS = [
     ("Oklahoma City", [405]),
     ("Raleigh", [919, 984]),
     ("Memphis", [901, 662]),
-    ("Richmond", [804]),
+    ("Richmond VA", [804]),
     ("Louisville", [502, 812]),
     ("New Orleans", [504, 985]),
     ("Salt Lake City", [801, 385]),
