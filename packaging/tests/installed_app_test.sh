@@ -43,8 +43,8 @@ main=$(window_of_size 417x302) || { echo "FAIL: the window did not appear"; cat 
 enter "$main" 212
 click "$main" "${command1[@]}"
 record=$(iconv -f cp1252 -t utf-8 "$folder/cities.txt" | tr -d '\r' | awk 'substr($0, 17, 3) == "212"')
-check "a lookup answers from the installed directory" \
-  "${record:12:2}   ${record:24:500}" "$(results "$main")"
+check_results "a lookup answers from the installed directory" "$main" \
+  "${record:12:2}   ${record:24:500}"
 click "$main" "${command3[@]}"
 wait_for_end
 check "Exit ends the installed program with status 0" 0 "$status"

@@ -29,15 +29,15 @@ start
 main=$(window_of_size 417x302) || { echo "FAIL: the window did not appear"; exit 1; }
 enter "$main" 212
 click "$main" "${command1[@]}"
-check "area code 212" "NY   New York City, Manhattan" "$(results "$main")"
+check_results "area code 212" "$main" "NY   New York City, Manhattan"
 enter "$main" 199
 click "$main" "${command1[@]}"
-check "area code 199" "Not a valid area code.  Please try again" "$(results "$main")"
+check_results "area code 199" "$main" "Not a valid area code.  Please try again"
 click "$main" "${combo_arrow[@]}"     # opens the real drop-down list
 xdotool key Home Down Return          # its second item
 sleep 0.2
 click "$main" "${command2[@]}"
-check "metro area" "New York City      212 332 646 917" "$(results "$main")"
+check_results "metro area" "$main" "New York City      212 332 646 917"
 import -window "$main" "$output/end_to_end_window.png"
 echo "screenshot: $output/end_to_end_window.png"
 click "$main" "${command3[@]}"
@@ -51,8 +51,8 @@ start
 main=$(window_of_size 417x302) || { echo "FAIL: the window did not appear"; exit 1; }
 enter "$main" abc
 click "$main" "${command1[@]}"
-check "an invalid entry still just answers" "Not a valid area code.  Please try again" \
-  "$(results "$main")"
+check_results "an invalid entry still just answers" "$main" \
+  "Not a valid area code.  Please try again"
 enter "$main" 212
 click "$main" "${command1[@]}"
 box=$(window_of_size any | grep -v "^$main\$" || true)

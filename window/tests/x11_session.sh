@@ -53,6 +53,17 @@ click() {  # click WINDOW X Y, in pixels from the window's top left corner
   sleep 0.2
 }
 
+check_results() {  # check_results WHAT WINDOW EXPECTED: the results box shows EXPECTED
+  # A slow machine (or a sanitizer build) may take a moment to answer; ask again a few times.
+  local actual
+  for _ in $(seq 8); do
+    actual=$(results "$2")
+    [ "$actual" == "$3" ] && break
+    sleep 0.3
+  done
+  check "$1" "$3" "$actual"
+}
+
 results() {  # the text of the results box, through select-all and copy
   click "$1" 200 240
   xdotool key --clearmodifiers ctrl+a ctrl+c
