@@ -6,6 +6,7 @@ Usage: check_directory.py [--data FOLDER] [--report CSV]
 Prints one line per failed check and a summary; exits 1 when any check fails."""
 
 import argparse
+import collections
 import pathlib
 import re
 import sys
@@ -60,7 +61,7 @@ def check_cities(lines, report, problems):
             problems.append(f"{where}: code {code} is not in service, and the text does not say so")
     if codes != sorted(codes):
         problems.append("cities.txt: records are not sorted by code")
-    duplicates = sorted({code for code in codes if codes.count(code) > 1})
+    duplicates = sorted(code for code, count in collections.Counter(codes).items() if count > 1)
     if duplicates:
         problems.append(f"cities.txt: codes listed more than once: {duplicates}")
     missing = sorted(c for c, row in report.items() if make_directory.listed(row) and c not in codes)

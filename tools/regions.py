@@ -96,8 +96,10 @@ OTHER_REGION_NAMES = {"Washington State", "Quebec", "British Colombia",
                       "Nova Scotia/Prince Edward Island", "Northwest Territories/Nunavut/Yukon"}
 
 
+REGION_NAMES = (set(US_REGIONS.values()) | OTHER_REGION_NAMES |
+                {name for _, served, _ in OTHER_LOCATIONS.values() for name in served})
+
+
 def is_region_name(description):
     """Whether a geocoding description names a whole region rather than a city."""
-    names = set(US_REGIONS.values()) | OTHER_REGION_NAMES
-    names |= {name for _, served, _ in OTHER_LOCATIONS.values() for name in served}
-    return description in names
+    return description in REGION_NAMES
