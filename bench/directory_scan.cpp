@@ -14,6 +14,9 @@
 
 #include "area_code_lookup.h"
 #include "bench_support.h"
+#include "testing/directory_record.h"
+#include "testing/fake_window.h"
+#include "testing/temp_folder.h"
 
 extern char** environ;
 
@@ -29,14 +32,16 @@ using Clock = std::chrono::steady_clock;
 std::string WriteLargeDirectory(const std::filesystem::path& file) {
   std::ofstream out(file, std::ios::binary);
   const std::string city = "Springfield, Shelbyville, Capital City, Ogdenville";
-  for (int i = 0; i + 1 < kRecords; ++i) out << bench::Record("ZZ", 200 + i % 799, city) << "\r\n";
-  const std::string last = bench::Record("QQ", 999, "The last line, " + city);
+  for (int i = 0; i + 1 < kRecords; ++i) {
+    out << lookup_testing::Record("ZZ", std::to_string(200 + i % 799), city) << "\r\n";
+  }
+  const std::string last = lookup_testing::Record("QQ", "999", "The last line, " + city);
   out << last << "\r\n";
   return last;
 }
 
 double SecondsOfLookup(const std::string& entry) {
-  bench::QuietWindow window;
+  lookup_testing::QuietWindow window;
   window.entry = entry;
   const auto start = Clock::now();
   lookup::Command1_Click(window);
@@ -75,8 +80,7 @@ long PeakKibOfLookupIn(const std::filesystem::path& folder, const std::string& e
 }
 
 void CompareWithGrep() {
-  bench::ScratchFolder folder;
-  std::filesystem::current_path(folder.Path());
+  const lookup_testing::TempFolder folder;
   const std::string last = WriteLargeDirectory("cities.txt");
   const double megabytes = static_cast<double>(std::filesystem::file_size("cities.txt")) / 1e6;
   SecondsOfGrep(last, "cities.txt");  // both warm in the page cache
@@ -96,14 +100,14 @@ void CompareWithGrep() {
 }
 
 void MeasureMemory(const std::filesystem::path& shipped) {
-  bench::ScratchFolder small;
+  const lookup_testing::TempFolder small;
   std::filesystem::copy_file(shipped, small.Path() / "cities.txt");
-  bench::ScratchFolder huge;
+  const lookup_testing::TempFolder huge;
   {
     std::ofstream out(huge.Path() / "cities.txt", std::ios::binary);
     const std::string block(std::size_t{1} << 20, 'x');
     for (std::size_t written = 0; written < kHugeLine; written += block.size()) out << block;
-    out << "\r\n" << bench::Record("QQ", 999, "after the long line") << "\r\n";
+    out << "\r\n" << lookup_testing::Record("QQ", "999", "after the long line") << "\r\n";
   }
   const long baseline = PeakKibOfLookupIn(small.Path(), "999");
   const long withHugeLine = PeakKibOfLookupIn(huge.Path(), "999");

@@ -1,12 +1,12 @@
 // Costs of the number rules and of one lookup in a directory of the shipped size.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-
 #include "area_code_lookup.h"
-#include "bench_support.h"
 #include "number_text.h"
 #include "read_number.h"
+#include "testing/directory_record.h"
+#include "testing/fake_window.h"
+#include "testing/temp_folder.h"
 
 namespace {
 
@@ -22,22 +22,18 @@ BENCHMARK(BM_NumberText);
 
 // A directory of about the shipped size (500 records), searched for its last code.
 void BM_LookupInShippedSizeDirectory(benchmark::State& state) {
-  bench::ScratchFolder folder;
-  const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(folder.Path());
-  {
-    std::ofstream out("cities.txt", std::ios::binary);
-    for (int code = 200; code < 700; ++code) {
-      out << bench::Record("ZZ", code, std::string(120, 'c')) << "\r\n";
-    }
+  const lookup_testing::TempFolder folder;
+  std::string directory;
+  for (int code = 200; code < 700; ++code) {
+    directory += lookup_testing::Record("ZZ", std::to_string(code), std::string(120, 'c')) + "\r\n";
   }
-  bench::QuietWindow window;
+  folder.Write("cities.txt", directory);
+  lookup_testing::QuietWindow window;
   window.entry = "699";
   for (auto _ : state) {
     lookup::Command1_Click(window);
     benchmark::DoNotOptimize(window.result);
   }
-  std::filesystem::current_path(previous);
 }
 BENCHMARK(BM_LookupInShippedSizeDirectory);
 

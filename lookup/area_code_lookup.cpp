@@ -6,18 +6,10 @@
 #include "mid_text.h"
 #include "number_text.h"
 #include "read_number.h"
+#include "record_layout.h"
 
 namespace lookup {
 namespace {
-
-// Record layout: region 13-14, code 17-19, city text 25-524.
-constexpr std::size_t kRegionStart = 13;
-constexpr std::size_t kRegionLength = 2;
-constexpr std::size_t kCodeStart = 17;
-constexpr std::size_t kCodeLength = 3;
-constexpr std::size_t kCityStart = 25;
-constexpr std::size_t kCityLength = 500;
-constexpr std::size_t kRecordLength = kCityStart - 1 + kCityLength;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -3,13 +3,9 @@
 #include <string>
 
 #include "line_reader.h"
+#include "record_layout.h"
 
 namespace lookup {
-namespace {
-
-constexpr std::size_t kMetroNameLength = 19;
-
-}  // namespace
 
 void Form_Load(MainWindowOperations& window) {
   LineReader metro;

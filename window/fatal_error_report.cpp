@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: Apache-2.0
+// What the user is told of an error that ends the program.
 #include "fatal_error_report.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <new>
@@ -10,30 +11,36 @@
 namespace window {
 namespace {
 
-constexpr int kOutOfMemory = 7;
-constexpr int kInternalError = 51;
-constexpr int kFatalExitStatus = 1;
+using lookup::ErrorNumber;
 
 QString FileDetail(const lookup::FatalError& error) {
   QString file = QString::fromStdString(error.File());
   const QString folder = QDir::toNativeSeparators(QDir::currentPath());
-  switch (error.Code()) {
-    case lookup::ErrorNumber::kFileNotFound:
+  switch (error.Number()) {
+    case ErrorNumber::kFileNotFound:
       return QStringLiteral("\"%1\" was not found in %2.").arg(file, folder);
-    case lookup::ErrorNumber::kPermissionDenied:
+    case ErrorNumber::kPermissionDenied:
       return QStringLiteral("\"%1\" in %2 may not be read.").arg(file, folder);
-    case lookup::ErrorNumber::kPathFileAccess:
+    case ErrorNumber::kPathFileAccess:
       return QStringLiteral("\"%1\" in %2 is not a file that can be read.").arg(file, folder);
-    case lookup::ErrorNumber::kDeviceIo:
+    case ErrorNumber::kDeviceIo:
       return QStringLiteral("\"%1\" in %2 could not be read.").arg(file, folder);
+    case ErrorNumber::kOutOfMemory:
+    case ErrorNumber::kInternalError:
+      break;
   }
   return file;
+}
+
+FatalErrorReport ReportOf(ErrorNumber number, QString detail = {}) {
+  return {number, QString::fromStdString(lookup::DescriptionOf(number)), std::move(detail)};
 }
 
 }  // namespace
 
 QString FatalErrorReport::Message() const {
-  QString message = QStringLiteral("Run-time error %1: %2").arg(number).arg(description);
+  QString message =
+      QStringLiteral("Run-time error %1: %2").arg(static_cast<int>(number)).arg(description);
   if (!detail.isEmpty()) message += QStringLiteral("\n\n") + detail;
   return message;
 }
@@ -42,28 +49,23 @@ FatalErrorReport DescribeFatalError(const std::exception_ptr& error) {
   try {
     std::rethrow_exception(error);
   } catch (const lookup::FatalError& fatal) {
-    return {fatal.Number(), QString::fromStdString(fatal.Description()), FileDetail(fatal)};
+    return ReportOf(fatal.Number(), FileDetail(fatal));
   } catch (const std::bad_alloc&) {
-    return {kOutOfMemory, QStringLiteral("Out of memory"), {}};
+    return ReportOf(ErrorNumber::kOutOfMemory);
   } catch (const std::exception& other) {
-    return {kInternalError, QStringLiteral("Internal error"), QString::fromLocal8Bit(other.what())};
+    return ReportOf(ErrorNumber::kInternalError, QString::fromLocal8Bit(other.what()));
   } catch (...) {
-    return {kInternalError, QStringLiteral("Internal error"), {}};
+    return ReportOf(ErrorNumber::kInternalError);
   }
 }
 
-void ReportFatalErrorAndEnd(QWidget* window, const FatalErrorReport& report) {
-  // The window is shown only once it has loaded, just before the event loop starts; an error
-  // while loading ends the program by the start-up's own return instead.
-  const bool eventLoopRuns = window != nullptr && window->isVisible();
+void ShowFatalErrorReport(QWidget* window, const FatalErrorReport& report) {
+  // While the window is still loading it is not on the screen, and the box stands alone.
+  QWidget* parent = window != nullptr && window->isVisible() ? window : nullptr;
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Vantrel Area Code"), report.Message(),
-                  QMessageBox::Ok, eventLoopRuns ? window : nullptr);
+                  QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
-  if (!eventLoopRuns) return;
-  // Nothing may run after the error: the window goes before the event loop is left.
-  window->hide();
-  QCoreApplication::exit(kFatalExitStatus);
 }
 
 }  // namespace window

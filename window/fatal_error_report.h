@@ -1,15 +1,22 @@
+// SPDX-License-Identifier: Apache-2.0
+// What the user is told of an error that ends the program.
 #pragma once
 
 #include <QString>
 #include <exception>
 
+#include "error_number.h"
+
 class QWidget;
 
 namespace window {
 
+// The program's exit status after a fatal error.
+inline constexpr int kFatalErrorExitStatus = 1;
+
 // What the user is told of an error that ends the program.
 struct FatalErrorReport {
-  int number = 0;
+  lookup::ErrorNumber number = lookup::ErrorNumber::kInternalError;
   QString description;  // "File not found"
   QString detail;       // "\"cities.txt\" was not found in /home/user."
 
@@ -20,9 +27,8 @@ struct FatalErrorReport {
 // folder that they were looked for in.
 FatalErrorReport DescribeFatalError(const std::exception_ptr& error);
 
-// Shows `report` in a critical message box and, once the user has closed it, ends the program
-// with status 1: `window`, the main window, is hidden and the event loop left. While the window
-// is still loading (not yet shown), the caller ends the program instead.
-void ReportFatalErrorAndEnd(QWidget* window, const FatalErrorReport& report);
+// Shows `report` in a critical message box and returns once the user has closed it. The box
+// belongs to `window` while that is on the screen. Ending the program is the caller's part.
+void ShowFatalErrorReport(QWidget* window, const FatalErrorReport& report);
 
 }  // namespace window

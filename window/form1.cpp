@@ -102,9 +102,9 @@ void Form1::SetFocusOrder() {
 
 void Form1::ConnectEvents() {
   connect(command1_, &QPushButton::clicked, this,
-          [this] { RunEventProcedure([this] { lookup::Command1_Click(*this); }); });
+          [this] { RunClickProcedure([this] { lookup::Command1_Click(*this); }); });
   connect(command2_, &QPushButton::clicked, this,
-          [this] { RunEventProcedure([this] { lookup::Command2_Click(*this); }); });
+          [this] { RunClickProcedure([this] { lookup::Command2_Click(*this); }); });
   connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
@@ -112,9 +112,16 @@ bool Form1::Load() {
   return RunEventProcedure([this] { lookup::Form_Load(*this); });
 }
 
-void Form1::Command3_Click() {
+void Form1::Command3_Click() { EndProgram(0); }
+
+void Form1::EndProgram(int status) {
+  // Nothing may run after the end: the window goes before the event loop is left.
   hide();
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(status);
+}
+
+void Form1::RunClickProcedure(const std::function<void()>& procedure) {
+  if (!RunEventProcedure(procedure)) EndProgram(kFatalErrorExitStatus);
 }
 
 bool Form1::RunEventProcedure(const std::function<void()>& procedure) {

@@ -23,10 +23,12 @@ class Form1 : public QWidget, public lookup::MainWindowOperations {
  public:
   using FatalErrorHandler = std::function<void(QWidget* window, const FatalErrorReport&)>;
 
-  explicit Form1(FatalErrorHandler onFatalError = ReportFatalErrorAndEnd);
+  // `onFatalError` tells the user of an error that ends the program; the window then ends it.
+  explicit Form1(FatalErrorHandler onFatalError = ShowFatalErrorReport);
   ~Form1() override;
 
-  // The window's Load event: fills the metro list. False when a fatal error ended it.
+  // The window's Load event: fills the metro list. False after a fatal error, which has been
+  // reported; the caller then ends the program without showing the window.
   bool Load();
 
   std::string EntryText() override;
@@ -39,8 +41,12 @@ class Form1 : public QWidget, public lookup::MainWindowOperations {
   void SetFocusOrder();
   void ConnectEvents();
   void Command3_Click();
-  // Runs one event procedure; an error in it is fatal and goes to the handler.
+  // Runs one event procedure; an error in it is fatal: it goes to the handler, and false returns.
   bool RunEventProcedure(const std::function<void()>& procedure);
+  // Runs a button's event procedure; after a fatal error the program ends.
+  void RunClickProcedure(const std::function<void()>& procedure);
+  // Takes the window off the screen and leaves the event loop with `status`.
+  void EndProgram(int status);
 
   FatalErrorHandler onFatalError_;
   QLabel* label1_ = nullptr;

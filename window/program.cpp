@@ -12,7 +12,7 @@ int RunProgram() {
   QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
   InstallFontSubstitutes();
   Form1 form;
-  if (!form.Load()) return 1;  // the error was reported; the window is never shown
+  if (!form.Load()) return kFatalErrorExitStatus;  // reported; the window is never shown
   form.show();
   return QApplication::exec();
 }

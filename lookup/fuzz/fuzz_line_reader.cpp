@@ -6,11 +6,12 @@
 
 #include "fuzz_support.h"
 #include "line_reader.h"
+#include "testing/files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::EnterScratchFolder();
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  fuzz::WriteFile("lines.txt", bytes);
+  lookup_testing::WriteFile("lines.txt", bytes);
   const std::size_t cut = size > 0 ? data[0] % 32 : 0;
 
   lookup::LineReader whole;

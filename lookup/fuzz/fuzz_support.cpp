@@ -1,11 +1,10 @@
+// SPDX-License-Identifier: Apache-2.0
+// What every fuzz target needs besides the shared test support: findings, a folder, input parts.
 #include "fuzz_support.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
+
+#include "testing/temp_folder.h"
 
 namespace fuzz {
 
@@ -13,23 +12,7 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-void EnterScratchFolder() {
-  static const bool entered = [] {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("vantrel-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    return true;
-  }();
-  Require(entered);
-}
-
-void WriteFile(const std::string& name, std::string_view bytes) {
-  std::FILE* file = std::fopen(name.c_str(), "wb");
-  Require(file != nullptr);
-  Require(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
-  Require(std::fclose(file) == 0);
-}
+void EnterScratchFolder() { static const lookup_testing::TempFolder folder; }
 
 std::string_view Part(std::string_view input, std::string_view separator, int index) {
   for (int i = 0; i < index; ++i) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// What every fuzz target needs besides the shared test support: findings, a folder, input parts.
 #pragma once
 
 #include <cstddef>
@@ -10,11 +12,8 @@ namespace fuzz {
 // Ends the run as a finding when `condition` is false.
 void Require(bool condition);
 
-// Makes a fresh private folder the current folder, once per process.
+// Makes a fresh private folder the current folder, once per process; it is removed at exit.
 void EnterScratchFolder();
-
-// Writes `bytes` exactly as the file `name` in the current folder.
-void WriteFile(const std::string& name, std::string_view bytes);
 
 // Splits fuzz input into parts at each occurrence of `separator` (a byte string that inputs
 // rarely hold by chance); missing parts are empty.

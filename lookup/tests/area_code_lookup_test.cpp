@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "fatal_error.h"
-#include "records.h"
-#include "temp_folder.h"
+#include "testing/directory_record.h"
+#include "testing/fake_window.h"
+#include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using testing::FakeWindow;
-using testing::Record;
-using testing::TempFolder;
+using lookup_testing::FakeWindow;
+using lookup_testing::Record;
+using lookup_testing::TempFolder;
 
 const std::string kInvalid(kInvalidEntryMessage);
 const std::string kNotFound(kNotFoundMessage);
@@ -126,7 +127,7 @@ TEST(AreaCodeLookup, MissingDirectoryIsFatalOnlyForAValidEntry) {
     Command1_Click(window);
     ADD_FAILURE() << "a missing directory must be fatal";
   } catch (const FatalError& error) {
-    EXPECT_EQ(error.Number(), 53);
+    EXPECT_EQ(error.Number(), ErrorNumber::kFileNotFound);
     EXPECT_EQ(error.Description(), "File not found");
     EXPECT_EQ(error.File(), "cities.txt");
   }

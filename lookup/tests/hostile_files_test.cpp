@@ -9,15 +9,17 @@
 #include "area_code_lookup.h"
 #include "fatal_error.h"
 #include "metro_areas.h"
-#include "records.h"
-#include "temp_folder.h"
+#include "record_layout.h"
+#include "testing/directory_record.h"
+#include "testing/fake_window.h"
+#include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using testing::FakeWindow;
-using testing::Record;
-using testing::TempFolder;
+using lookup_testing::FakeWindow;
+using lookup_testing::Record;
+using lookup_testing::TempFolder;
 using Shown = std::vector<std::string>;
 
 const std::string kNotFound(kNotFoundMessage);
@@ -48,7 +50,7 @@ int ErrorOf(Action action) {
   try {
     action();
   } catch (const FatalError& error) {
-    return error.Number();
+    return static_cast<int>(error.Number());
   }
   return 0;
 }
@@ -71,7 +73,7 @@ TEST(HostileFiles, BinaryGarbage) {
   }
   const std::vector<std::string> names = Load();
   EXPECT_GT(names.size(), 1000u);
-  for (const std::string& name : names) EXPECT_LE(name.size(), 19u);
+  for (const std::string& name : names) EXPECT_LE(name.size(), kMetroNameLength);
   EXPECT_LE(Metro(names.back()).size(), 1u);
 }
 
@@ -116,8 +118,8 @@ TEST(HostileFiles, RecordsOfExactly524And525Characters) {
   TempFolder folder;
   const std::string exact = Record("EX", "301", std::string(499, 'a') + "Z");
   const std::string longer = Record("LG", "302", std::string(500, 'b') + "!");
-  ASSERT_EQ(exact.size(), 524u);
-  ASSERT_EQ(longer.size(), 525u);
+  ASSERT_EQ(exact.size(), kRecordLength);
+  ASSERT_EQ(longer.size(), kRecordLength + 1);
   folder.Write("cities.txt", exact + "\r\n" + longer + "\r\n");
   EXPECT_EQ(LookUp("301"), Shown{"EX   " + std::string(499, 'a') + "Z"});
   EXPECT_EQ(LookUp("302"), Shown{"LG   " + std::string(500, 'b')});

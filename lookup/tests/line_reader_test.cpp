@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "fatal_error.h"
-#include "temp_folder.h"
+#include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using testing::TempFolder;
+using lookup_testing::TempFolder;
 
 std::vector<std::string> ReadAll(const std::string& name) {
   LineReader reader;
@@ -141,7 +141,7 @@ int OpenError(const std::string& name) {
     ReadAll(name);
   } catch (const FatalError& error) {
     EXPECT_EQ(error.File(), name);
-    return error.Number();
+    return static_cast<int>(error.Number());
   }
   return 0;
 }

@@ -8,8 +8,9 @@
 #include "area_code_lookup.h"
 #include "number_text.h"
 #include "read_number.h"
-#include "records.h"
-#include "temp_folder.h"
+#include "testing/directory_record.h"
+#include "testing/fake_window.h"
+#include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
@@ -38,15 +39,15 @@ TEST_F(CommaDecimalLocale, NumbersStillUseTheFullStop) {
 }
 
 TEST_F(CommaDecimalLocale, LookupsAnswerAsEverywhere) {
-  testing::TempFolder folder;
-  folder.Write("cities.txt", testing::Record("XY", "212", "Sample City") + "\r\n");
+  lookup_testing::TempFolder folder;
+  folder.Write("cities.txt", lookup_testing::Record("XY", "212", "Sample City") + "\r\n");
   const std::pair<std::string, std::string> cases[] = {
       {"212.5", std::string(kNotFoundMessage)},
       {"2,12", std::string(kInvalidEntryMessage)},
       {"212,5", "XY   Sample City"},
   };
   for (const auto& [entry, expected] : cases) {
-    testing::FakeWindow window;
+    lookup_testing::FakeWindow window;
     window.entry = entry;
     Command1_Click(window);
     EXPECT_EQ(window.shown, std::vector<std::string>{expected}) << entry;

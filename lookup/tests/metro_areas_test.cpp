@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "fatal_error.h"
-#include "temp_folder.h"
+#include "testing/fake_window.h"
+#include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using testing::FakeWindow;
-using testing::TempFolder;
+using lookup_testing::FakeWindow;
+using lookup_testing::TempFolder;
 using Names = std::vector<std::string>;
 
 const std::string kPadded = "New York City      212 332 646 917 718 347 929";
@@ -38,7 +39,7 @@ TEST(MetroAreas, LoadOfAnEmptyOrMissingFile) {
     Form_Load(window);
     ADD_FAILURE() << "a missing metro file must be fatal";
   } catch (const FatalError& error) {
-    EXPECT_EQ(error.Number(), 53);
+    EXPECT_EQ(error.Number(), ErrorNumber::kFileNotFound);
     EXPECT_EQ(error.File(), "metro.txt");
   }
   folder.Write("metro.txt", "");

@@ -7,12 +7,15 @@
 #include "area_code_lookup.h"
 #include "line_reader.h"
 #include "metro_areas.h"
-#include "temp_folder.h"
+#include "mid_text.h"
+#include "record_layout.h"
+#include "testing/fake_window.h"
+#include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using testing::FakeWindow;
+using lookup_testing::FakeWindow;
 
 const std::filesystem::path kShipped = VANTREL_DATA_DIR;
 
@@ -31,19 +34,21 @@ class ShippedData : public ::testing::Test {
       std::filesystem::copy_file(kShipped / name, folder_.Path() / name);
     }
   }
-  testing::TempFolder folder_;
+  lookup_testing::TempFolder folder_;
 };
 
 TEST_F(ShippedData, EveryCodeShowsItsRecordAndNoOtherIsFound) {
   std::set<std::string> listed;
   for (const std::string& record : Lines("cities.txt")) {
-    const std::string code = record.substr(16, 3);
+    const std::string code(MidText(record, kCodeStart, kCodeLength));
     listed.insert(code);
     FakeWindow window;
     window.entry = code;
     Command1_Click(window);
     ASSERT_EQ(window.shown.size(), 1u);
-    EXPECT_EQ(window.shown[0], record.substr(12, 2) + "   " + record.substr(24, 500)) << code;
+    const std::string expected = std::string(MidText(record, kRegionStart, kRegionLength)) + "   " +
+                                 std::string(MidText(record, kCityStart, kCityLength));
+    EXPECT_EQ(window.shown[0], expected) << code;
   }
   EXPECT_GE(listed.size(), 481u);
   for (int code = 200; code <= 999; ++code) {

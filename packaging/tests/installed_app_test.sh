@@ -7,6 +7,7 @@
 set -euo pipefail
 build=$(realpath "$1")
 source "$(dirname "$0")/../../window/tests/x11_session.sh"
+source "$(dirname "$0")/../../lookup/testing/record_layout.sh"
 for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps cpack; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; scripts/test.sh installs it"; exit 1; }
 done
@@ -42,9 +43,10 @@ program_pid=$!
 main=$(window_of_size 417x302) || { echo "FAIL: the window did not appear"; cat "$work/program.log"; exit 1; }
 enter "$main" 212
 click "$main" "${command1[@]}"
-record=$(iconv -f cp1252 -t utf-8 "$folder/cities.txt" | tr -d '\r' | awk 'substr($0, 17, 3) == "212"')
+line=$(iconv -f cp1252 -t utf-8 "$folder/cities.txt" | tr -d '\r' |
+  awk -v start="$code_start" -v count="$code_length" 'substr($0, start, count) == "212"')
 check_results "a lookup answers from the installed directory" "$main" \
-  "${record:12:2}   ${record:24:500}"
+  "${line:region_start-1:region_length}   ${line:city_start-1:city_length}"
 click "$main" "${command3[@]}"
 wait_for_end
 check "Exit ends the installed program with status 0" 0 "$status"

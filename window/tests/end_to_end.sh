@@ -7,8 +7,7 @@ set -euo pipefail
 program=$(realpath "$1")
 output=$(realpath "$2")
 source "$(dirname "$0")/x11_session.sh"
-
-record() { printf 'COUNTRY     %s  %s     %s\r\n' "$1" "$2" "$3"; }
+source "$(dirname "$0")/../../lookup/testing/record_layout.sh"
 
 folder=$work/data
 mkdir "$folder"

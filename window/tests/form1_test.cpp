@@ -13,20 +13,21 @@
 #include <memory>
 
 #include "fonts.h"
-#include "window_test_support.h"
+#include "testing/directory_record.h"
+#include "testing/temp_folder.h"
 #include "wrapping_button.h"
 
+using lookup_testing::Record;
+using lookup_testing::TempFolder;
 using window::Form1;
 using window::WrappingButton;
-using window::testing::CurrentTempFolder;
-using window::testing::Record;
 
 namespace {
 
 const QString kInvalid = QStringLiteral("Not a valid area code.  Please try again");
 const QString kNotFound = QStringLiteral("Area code not found");
 
-QByteArray Directory() {
+std::string Directory() {
   return Record("NY", "212", "New York City, Manhattan") + "\r\n" + Record("ZZ", "200", "Lowest") +
          "\r\n" + Record("QQ", "999", "Highest") + "\r\n" + Record("MK", "300", "<b>x</b> &amp;") +
          "\r\n" +
@@ -36,7 +37,7 @@ QByteArray Directory() {
          "\r\n";
 }
 
-QByteArray MetroFile() {
+std::string MetroFile() {
   return "New York City      212 332 646\r\n"
          "Boise\r\n"
          "New York City      the second one\r\n"
@@ -50,7 +51,7 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<CurrentTempFolder> folder_;
+  std::unique_ptr<TempFolder> folder_;
   std::unique_ptr<Form1> form_;
   QList<window::FatalErrorReport> reports_;
 
@@ -80,9 +81,9 @@ class Form1Test : public QObject {
   void initTestCase() { window::InstallFontSubstitutes(); }
 
   void init() {
-    folder_ = std::make_unique<CurrentTempFolder>();
-    folder_->Write(QStringLiteral("cities.txt"), Directory());
-    folder_->Write(QStringLiteral("metro.txt"), MetroFile());
+    folder_ = std::make_unique<TempFolder>();
+    folder_->Write("cities.txt", Directory());
+    folder_->Write("metro.txt", MetroFile());
     reports_.clear();
     form_ = std::make_unique<Form1>(
         [this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
@@ -259,7 +260,7 @@ class Form1Test : public QObject {
     QVERIFY(reports_.isEmpty());
     Lookup(QStringLiteral("212"));
     QCOMPARE(reports_.size(), 1);
-    QCOMPARE(reports_[0].number, 53);
+    QCOMPARE(reports_[0].number, lookup::ErrorNumber::kFileNotFound);
     QCOMPARE(reports_[0].description, QStringLiteral("File not found"));
     QCOMPARE(
         reports_[0].Message(),
@@ -323,7 +324,7 @@ class Form1Test : public QObject {
         [this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
     QVERIFY(!form.Load());
     QCOMPARE(reports_.size(), 1);
-    QCOMPARE(reports_[0].number, 53);
+    QCOMPARE(reports_[0].number, lookup::ErrorNumber::kFileNotFound);
     QVERIFY(reports_[0].detail.startsWith(QStringLiteral("\"metro.txt\" was not found in ")));
     QVERIFY(!form.isVisible());
   }

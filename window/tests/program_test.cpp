@@ -10,11 +10,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "window_test_support.h"
+#include "testing/directory_record.h"
+#include "testing/temp_folder.h"
 #include "wrapping_button.h"
 
-using window::testing::CurrentTempFolder;
-using window::testing::Record;
+using lookup_testing::Record;
+using lookup_testing::TempFolder;
 
 namespace {
 
@@ -78,9 +79,9 @@ class ProgramTest : public QObject {
 
  private slots:
   void exitEndsTheProgramAtOnce() {
-    CurrentTempFolder folder;
-    folder.Write(QStringLiteral("metro.txt"), "Boise 208\r\n");
-    folder.Write(QStringLiteral("cities.txt"), Record("ID", "208", "Boise") + "\r\n");
+    TempFolder folder;
+    folder.Write("metro.txt", "Boise 208\r\n");
+    folder.Write("cities.txt", Record("ID", "208", "Boise") + "\r\n");
     QString shown;
     const Seen seen = RunProgramWith([&shown](QWidget* form) {
       Type(form, QStringLiteral("208"));
@@ -94,15 +95,16 @@ class ProgramTest : public QObject {
   }
 
   void closingTheWindowEndsTheProgram() {
-    CurrentTempFolder folder;
-    folder.Write(QStringLiteral("metro.txt"), "");
+    TempFolder folder;
+    folder.Write("metro.txt", "");
     const Seen seen = RunProgramWith([](QWidget* form) { form->close(); });
     QCOMPARE(seen.status, 0);
   }
 
   void missingDirectoryReportsAndEnds() {
-    CurrentTempFolder folder;
-    folder.Write(QStringLiteral("metro.txt"), "");
+    TempFolder folder;
+    folder.Write("metro.txt", "");
+    const QString folderPath = QDir::currentPath();
     const Seen seen = RunProgramWith([](QWidget* form) {
       Type(form, QStringLiteral("abc"));  // an invalid entry opens no file and goes on
       Click(form, "Command1");
@@ -113,12 +115,12 @@ class ProgramTest : public QObject {
     QCOMPARE(seen.boxes,
              QStringList{QStringLiteral("Vantrel Area Code | Run-time error 53: File not found\n\n"
                                         "\"cities.txt\" was not found in %1.")
-                             .arg(QDir::toNativeSeparators(folder.Path()))});
+                             .arg(QDir::toNativeSeparators(folderPath))});
     QVERIFY(seen.windowShownWithBox);
   }
 
   void missingMetroFileEndsBeforeTheWindowShows() {
-    CurrentTempFolder folder;
+    TempFolder folder;
     const Seen seen = RunProgramWith([](QWidget*) { QFAIL("the window was shown"); });
     QCOMPARE(seen.status, 1);
     QCOMPARE(seen.boxes.size(), 1);
@@ -128,8 +130,8 @@ class ProgramTest : public QObject {
   }
 
   void directoryInPlaceOfTheFileIsAnAccessError() {
-    CurrentTempFolder folder;
-    QVERIFY(QDir(folder.Path()).mkdir(QStringLiteral("metro.txt")));
+    TempFolder folder;
+    QVERIFY(QDir::current().mkdir(QStringLiteral("metro.txt")));
     const Seen seen = RunProgramWith([](QWidget*) {});
     QCOMPARE(seen.status, 1);
     QVERIFY2(
@@ -138,8 +140,8 @@ class ProgramTest : public QObject {
   }
 
   void versionIsOnePointZeroZero() {
-    CurrentTempFolder folder;
-    folder.Write(QStringLiteral("metro.txt"), "");
+    TempFolder folder;
+    folder.Write("metro.txt", "");
     RunProgramWith([](QWidget* form) { form->close(); });
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
   }

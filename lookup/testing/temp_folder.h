@@ -1,14 +1,16 @@
+// SPDX-License-Identifier: Apache-2.0
+// A fresh temporary folder that is the current folder while it lives.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 
-#include "fake_window.h"
+namespace lookup_testing {
 
-namespace lookup::testing {
-
-// A fresh empty folder that is the current folder while the object lives.
+// A fresh empty folder under the system's temporary folder. It is the current folder while the
+// object lives, since the program opens its data files by bare name; the previous current folder
+// comes back, and the folder is removed with everything in it, when the object goes.
 class TempFolder {
  public:
   TempFolder();
@@ -25,4 +27,4 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace lookup::testing
+}  // namespace lookup_testing

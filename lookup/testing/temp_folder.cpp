@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: Apache-2.0
+// A fresh temporary folder that is the current folder while it lives.
 #include "temp_folder.h"
 
-#include <fstream>
 #include <random>
 #include <stdexcept>
 
-namespace lookup::testing {
+#include "files.h"
+
+namespace lookup_testing {
 
 TempFolder::TempFolder() : previous_(std::filesystem::current_path()) {
   std::random_device random;
@@ -23,15 +26,14 @@ TempFolder::TempFolder() : previous_(std::filesystem::current_path()) {
 TempFolder::~TempFolder() {
   std::error_code ignored;
   std::filesystem::current_path(previous_, ignored);
+  // A test may have taken its own permissions away to see a read fail.
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ignored);
   std::filesystem::remove_all(path_, ignored);
 }
 
 void TempFolder::Write(const std::string& name, std::string_view bytes) const {
-  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + name);
+  WriteFile(path_ / name, bytes);
 }
 
-}  // namespace lookup::testing
+}  // namespace lookup_testing
