@@ -1,6 +1,9 @@
 #include "area_code_lookup.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "line_reader.h"
 #include "mid_text.h"
@@ -32,7 +35,7 @@ class CodeFieldMatcher {
 
  private:
   std::string entered_;
-  int enteredInteger_ = -1;  // no three-digit field reads as a fraction
+  std::optional<int> enteredInteger_;  // none for a fraction, which no three-digit field reads as
 };
 
 }  // namespace

@@ -5,8 +5,9 @@
 namespace window {
 namespace {
 
-// The characters of bytes 0x80 to 0x9F; every other byte is the character of the same number.
-constexpr std::array<char16_t, 32> kHighControls = {
+// The characters of bytes 0x80 to 0x9F, printable but for the five bytes the code page leaves
+// undefined; every other byte is the character of the same number.
+constexpr std::array<char16_t, 32> kCharactersOf80To9F = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
@@ -17,7 +18,7 @@ constexpr char16_t kPastHigh = 0xA0;
 constexpr char16_t kPastLatin1 = 0x100;
 
 char16_t CharacterOf(unsigned char byte) {
-  if (byte >= kFirstHigh && byte < kPastHigh) return kHighControls[byte - kFirstHigh];
+  if (byte >= kFirstHigh && byte < kPastHigh) return kCharactersOf80To9F[byte - kFirstHigh];
   return byte;
 }
 
@@ -25,8 +26,8 @@ std::optional<char> ByteOf(char16_t character) {
   if (character < kFirstHigh || (character >= kPastHigh && character < kPastLatin1)) {
     return static_cast<char>(static_cast<unsigned char>(character));
   }
-  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == character) return static_cast<char>(kFirstHigh + i);
+  for (std::size_t i = 0; i < kCharactersOf80To9F.size(); ++i) {
+    if (kCharactersOf80To9F[i] == character) return static_cast<char>(kFirstHigh + i);
   }
   return std::nullopt;
 }

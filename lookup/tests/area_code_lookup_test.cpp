@@ -5,26 +5,20 @@
 #include "fatal_error.h"
 #include "testing/directory_record.h"
 #include "testing/fake_window.h"
+#include "testing/lookups.h"
 #include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
 using lookup_testing::FakeWindow;
+using lookup_testing::LookUpAreaCode;
 using lookup_testing::Record;
 using lookup_testing::TempFolder;
+using Shown = std::vector<std::string>;
 
-const std::string kInvalid(kInvalidEntryMessage);
-const std::string kNotFound(kNotFoundMessage);
-
-// Runs one lookup and returns the one text it showed.
-std::string Lookup(const std::string& entry) {
-  FakeWindow window;
-  window.entry = entry;
-  Command1_Click(window);
-  EXPECT_EQ(window.shown.size(), 1u) << entry;
-  return window.shown.empty() ? "" : window.shown.front();
-}
+const Shown kInvalid{std::string(kInvalidEntryMessage)};
+const Shown kNotFound{std::string(kNotFoundMessage)};
 
 std::string Directory(std::initializer_list<std::string> records, std::string_view end = "\r\n") {
   std::string bytes;
@@ -45,7 +39,8 @@ TEST(AreaCodeLookup, AnswersEachEntry) {
                                  Record("SP", "4 1", "Blank inside the code field"),
                              }));
   struct Case {
-    std::string entry, expected;
+    std::string entry;
+    Shown expected;
   };
   const Case cases[] = {
       {"199", kInvalid},
@@ -57,24 +52,26 @@ TEST(AreaCodeLookup, AnswersEachEntry) {
       {"-1e999", kInvalid},
       {"2,12", kInvalid},
       {"0x2FF", kInvalid},
-      {"200", "ZZ   Lowest"},
-      {"999", "QQ   Highest"},
-      {"212", "XY   Sample City"},
-      {" 212", "XY   Sample City"},
-      {"0212", "XY   Sample City"},
-      {"212.0", "XY   Sample City"},
-      {"212 XY", "XY   Sample City"},
-      {"212abc", "XY   Sample City"},
-      {"2 1 2", "XY   Sample City"},
-      {"21.2e1", "XY   Sample City"},
+      {"200", {"ZZ   Lowest"}},
+      {"999", {"QQ   Highest"}},
+      {"212", {"XY   Sample City"}},
+      {" 212", {"XY   Sample City"}},
+      {"0212", {"XY   Sample City"}},
+      {"212.0", {"XY   Sample City"}},
+      {"212 XY", {"XY   Sample City"}},
+      {"212abc", {"XY   Sample City"}},
+      {"2 1 2", {"XY   Sample City"}},
+      {"21.2e1", {"XY   Sample City"}},
       {"212.5", kNotFound},
-      {"199.99999999999997", "ZZ   Lowest"},
-      {"999.0000000000001", "QQ   Highest"},
-      {"300", "E2   Code field 3e2 reads as 300"},
+      {"199.99999999999997", {"ZZ   Lowest"}},
+      {"999.0000000000001", {"QQ   Highest"}},
+      {"300", {"E2   Code field 3e2 reads as 300"}},
       {"41", kInvalid},
       {"555", kNotFound},
   };
-  for (const auto& c : cases) EXPECT_EQ(Lookup(c.entry), c.expected) << '\'' << c.entry << '\'';
+  for (const auto& c : cases) {
+    EXPECT_EQ(LookUpAreaCode(c.entry), c.expected) << '\'' << c.entry << '\'';
+  }
 }
 
 TEST(AreaCodeLookup, ShortAndLongRecords) {
@@ -87,9 +84,9 @@ TEST(AreaCodeLookup, ShortAndLongRecords) {
                                  Record("LG", "302", longCity),
                                  Record("E ", "303", "  padded  "),
                              }));
-  EXPECT_EQ(Lookup("301"), "RG   ");
-  EXPECT_EQ(Lookup("302"), "LG   " + longCity.substr(0, 500));
-  EXPECT_EQ(Lookup("303"), "E      padded  ");
+  EXPECT_EQ(LookUpAreaCode("301"), Shown{"RG   "});
+  EXPECT_EQ(LookUpAreaCode("302"), Shown{"LG   " + longCity.substr(0, 500)});
+  EXPECT_EQ(LookUpAreaCode("303"), Shown{"E      padded  "});
 }
 
 TEST(AreaCodeLookup, ReadsEveryTerminatorAndTheLastUnterminatedLine) {
@@ -99,28 +96,28 @@ TEST(AreaCodeLookup, ReadsEveryTerminatorAndTheLastUnterminatedLine) {
         Directory({Record("AA", "201", "one"), "", Record("BB", "202", "two")}, end);
     bytes += Record("CC", "203", "last, no terminator");
     folder.Write("cities.txt", bytes);
-    EXPECT_EQ(Lookup("202"), "BB   two");
-    EXPECT_EQ(Lookup("203"), "CC   last, no terminator");
-    EXPECT_EQ(Lookup("204"), kNotFound);
+    EXPECT_EQ(LookUpAreaCode("202"), Shown{"BB   two"});
+    EXPECT_EQ(LookUpAreaCode("203"), Shown{"CC   last, no terminator"});
+    EXPECT_EQ(LookUpAreaCode("204"), kNotFound);
   }
 }
 
 TEST(AreaCodeLookup, EmptyDirectoryFindsNothing) {
   TempFolder folder;
   folder.Write("cities.txt", "");
-  EXPECT_EQ(Lookup("200"), kNotFound);
-  EXPECT_EQ(Lookup("999"), kNotFound);
+  EXPECT_EQ(LookUpAreaCode("200"), kNotFound);
+  EXPECT_EQ(LookUpAreaCode("999"), kNotFound);
 }
 
 TEST(AreaCodeLookup, SkipsAVeryLongLineBeforeTheMatch) {
   TempFolder folder;
   folder.Write("cities.txt", std::string(3'000'000, 'x') + "\n" + Record("OK", "250", "found"));
-  EXPECT_EQ(Lookup("250"), "OK   found");
+  EXPECT_EQ(LookUpAreaCode("250"), Shown{"OK   found"});
 }
 
 TEST(AreaCodeLookup, MissingDirectoryIsFatalOnlyForAValidEntry) {
   TempFolder folder;
-  EXPECT_EQ(Lookup("abc"), kInvalid);  // no file is opened for an invalid entry
+  EXPECT_EQ(LookUpAreaCode("abc"), kInvalid);  // no file is opened for an invalid entry
   FakeWindow window;
   window.entry = "212";
   try {
@@ -137,9 +134,9 @@ TEST(AreaCodeLookup, MissingDirectoryIsFatalOnlyForAValidEntry) {
 TEST(AreaCodeLookup, SeesTheDirectoryAsItIsAtEachLookup) {
   TempFolder folder;
   folder.Write("cities.txt", Record("AA", "201", "before"));
-  EXPECT_EQ(Lookup("201"), "AA   before");
+  EXPECT_EQ(LookUpAreaCode("201"), Shown{"AA   before"});
   folder.Write("cities.txt", Record("BB", "201", "after"));
-  EXPECT_EQ(Lookup("201"), "BB   after");
+  EXPECT_EQ(LookUpAreaCode("201"), Shown{"BB   after"});
 }
 
 }  // namespace

@@ -11,38 +11,20 @@
 #include "metro_areas.h"
 #include "record_layout.h"
 #include "testing/directory_record.h"
-#include "testing/fake_window.h"
+#include "testing/lookups.h"
 #include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using lookup_testing::FakeWindow;
+using lookup_testing::LoadMetroNames;
+using lookup_testing::LookUpAreaCode;
+using lookup_testing::LookUpMetro;
 using lookup_testing::Record;
 using lookup_testing::TempFolder;
 using Shown = std::vector<std::string>;
 
 const std::string kNotFound(kNotFoundMessage);
-
-Shown LookUp(const std::string& entry) {
-  FakeWindow window;
-  window.entry = entry;
-  Command1_Click(window);
-  return window.shown;
-}
-
-Shown Metro(const std::string& selection) {
-  FakeWindow window;
-  window.selection = selection;
-  Command2_Click(window);
-  return window.shown;
-}
-
-std::vector<std::string> Load() {
-  FakeWindow window;
-  Form_Load(window);
-  return window.metroNames;
-}
 
 // The error number of what `action` throws, or 0.
 template <typename Action>
@@ -68,13 +50,13 @@ TEST(HostileFiles, BinaryGarbage) {
   folder.Write("cities.txt", garbage);
   folder.Write("metro.txt", garbage);
   for (const char* entry : {"200", "555", "999"}) {
-    const Shown shown = LookUp(entry);
+    const Shown shown = LookUpAreaCode(entry);
     ASSERT_EQ(shown.size(), 1u);
   }
-  const std::vector<std::string> names = Load();
+  const std::vector<std::string> names = LoadMetroNames();
   EXPECT_GT(names.size(), 1000u);
   for (const std::string& name : names) EXPECT_LE(name.size(), kMetroNameLength);
-  EXPECT_LE(Metro(names.back()).size(), 1u);
+  EXPECT_LE(LookUpMetro(names.back()).size(), 1u);
 }
 
 TEST(HostileFiles, NulBytesInsideRecordsAreOrdinaryCharacters) {
@@ -83,10 +65,10 @@ TEST(HostileFiles, NulBytesInsideRecordsAreOrdinaryCharacters) {
   folder.Write("cities.txt", Record(std::string("X\0", 2), "212", city) + "\r\n");
   const std::string metro("Nul\0Metro          212", 22);
   folder.Write("metro.txt", metro + "\r\n");
-  EXPECT_EQ(LookUp("212"), Shown{std::string("X\0   ", 5) + city});
-  EXPECT_EQ(Load(), std::vector<std::string>{metro.substr(0, 19)});
-  EXPECT_EQ(Metro(metro.substr(0, 19)), Shown{metro});
-  EXPECT_EQ(Metro("Nul"), Shown{});
+  EXPECT_EQ(LookUpAreaCode("212"), Shown{std::string("X\0   ", 5) + city});
+  EXPECT_EQ(LoadMetroNames(), std::vector<std::string>{metro.substr(0, 19)});
+  EXPECT_EQ(LookUpMetro(metro.substr(0, 19)), Shown{metro});
+  EXPECT_EQ(LookUpMetro("Nul"), Shown{});
 }
 
 TEST(HostileFiles, OnlyCarriageReturns) {
@@ -94,11 +76,11 @@ TEST(HostileFiles, OnlyCarriageReturns) {
   const std::string returns(100000, '\r');
   folder.Write("cities.txt", returns);
   folder.Write("metro.txt", returns);
-  EXPECT_EQ(LookUp("212"), Shown{kNotFound});
-  const std::vector<std::string> names = Load();
+  EXPECT_EQ(LookUpAreaCode("212"), Shown{kNotFound});
+  const std::vector<std::string> names = LoadMetroNames();
   EXPECT_EQ(names.size(), 100000u);
   EXPECT_EQ(names.front(), "");
-  EXPECT_EQ(Metro(""), Shown{""});
+  EXPECT_EQ(LookUpMetro(""), Shown{""});
 }
 
 TEST(HostileFiles, HundredMegabytesWithoutATerminator) {
@@ -106,10 +88,10 @@ TEST(HostileFiles, HundredMegabytesWithoutATerminator) {
   const std::string line = "Big Metro Name Here" + std::string(100'000'000, 'x');
   folder.Write("cities.txt", line);
   folder.Write("metro.txt", line);
-  EXPECT_EQ(LookUp("999"), Shown{kNotFound});
-  EXPECT_EQ(Load(), std::vector<std::string>{"Big Metro Name Here"});
-  EXPECT_EQ(Metro("Not this one"), Shown{});
-  const Shown shown = Metro("Big Metro Name Here");  // shown whole, as the file holds it
+  EXPECT_EQ(LookUpAreaCode("999"), Shown{kNotFound});
+  EXPECT_EQ(LoadMetroNames(), std::vector<std::string>{"Big Metro Name Here"});
+  EXPECT_EQ(LookUpMetro("Not this one"), Shown{});
+  const Shown shown = LookUpMetro("Big Metro Name Here");  // shown whole, as the file holds it
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].size(), line.size());
 }
@@ -121,40 +103,40 @@ TEST(HostileFiles, RecordsOfExactly524And525Characters) {
   ASSERT_EQ(exact.size(), kRecordLength);
   ASSERT_EQ(longer.size(), kRecordLength + 1);
   folder.Write("cities.txt", exact + "\r\n" + longer + "\r\n");
-  EXPECT_EQ(LookUp("301"), Shown{"EX   " + std::string(499, 'a') + "Z"});
-  EXPECT_EQ(LookUp("302"), Shown{"LG   " + std::string(500, 'b')});
+  EXPECT_EQ(LookUpAreaCode("301"), Shown{"EX   " + std::string(499, 'a') + "Z"});
+  EXPECT_EQ(LookUpAreaCode("302"), Shown{"LG   " + std::string(500, 'b')});
 }
 
 TEST(HostileFiles, FilesReplacedOrDeletedBetweenLookups) {
   TempFolder folder;
   folder.Write("cities.txt", Record("AA", "201", "first") + "\r\n");
   folder.Write("metro.txt", "Alpha 201\r\n");
-  EXPECT_EQ(Load(), std::vector<std::string>{"Alpha 201"});
-  EXPECT_EQ(LookUp("201"), Shown{"AA   first"});
+  EXPECT_EQ(LoadMetroNames(), std::vector<std::string>{"Alpha 201"});
+  EXPECT_EQ(LookUpAreaCode("201"), Shown{"AA   first"});
   std::filesystem::rename(folder.Path() / "cities.txt", folder.Path() / "old.txt");
   folder.Write("cities.txt", Record("BB", "201", "replaced") + "\r\n");
-  EXPECT_EQ(LookUp("201"), Shown{"BB   replaced"});
+  EXPECT_EQ(LookUpAreaCode("201"), Shown{"BB   replaced"});
   std::filesystem::remove(folder.Path() / "cities.txt");
   std::filesystem::remove(folder.Path() / "metro.txt");
-  EXPECT_EQ(ErrorOf([] { LookUp("201"); }), 53);
-  EXPECT_EQ(ErrorOf([] { Metro("Alpha 201"); }), 53);
-  EXPECT_EQ(LookUp("abc"), Shown{std::string(kInvalidEntryMessage)});  // opens no file
+  EXPECT_EQ(ErrorOf([] { LookUpAreaCode("201"); }), 53);
+  EXPECT_EQ(ErrorOf([] { LookUpMetro("Alpha 201"); }), 53);
+  EXPECT_EQ(LookUpAreaCode("abc"), Shown{std::string(kInvalidEntryMessage)});  // opens no file
 }
 
 TEST(HostileFiles, FifoOrUnreadablePathIsAClearFatalError) {
   TempFolder folder;
   ASSERT_EQ(::mkfifo("cities.txt", 0600), 0);
   ASSERT_EQ(::mkfifo("metro.txt", 0600), 0);
-  EXPECT_EQ(ErrorOf([] { LookUp("212"); }), 75);  // at once: nothing waits for a writer
-  EXPECT_EQ(ErrorOf([] { Load(); }), 75);
-  EXPECT_EQ(ErrorOf([] { Metro("x"); }), 75);
+  EXPECT_EQ(ErrorOf([] { LookUpAreaCode("212"); }), 75);  // at once: nothing waits for a writer
+  EXPECT_EQ(ErrorOf([] { LoadMetroNames(); }), 75);
+  EXPECT_EQ(ErrorOf([] { LookUpMetro("x"); }), 75);
   std::filesystem::remove("cities.txt");
   std::filesystem::remove("metro.txt");
   std::filesystem::create_symlink("/proc/self/mem", "cities.txt");
   std::filesystem::create_symlink("/proc/self/mem", "metro.txt");
-  EXPECT_EQ(ErrorOf([] { LookUp("212"); }), 57);
-  EXPECT_EQ(ErrorOf([] { Load(); }), 57);
-  EXPECT_EQ(ErrorOf([] { Metro("x"); }), 57);
+  EXPECT_EQ(ErrorOf([] { LookUpAreaCode("212"); }), 57);
+  EXPECT_EQ(ErrorOf([] { LoadMetroNames(); }), 57);
+  EXPECT_EQ(ErrorOf([] { LookUpMetro("x"); }), 57);
 }
 
 }  // namespace

@@ -9,21 +9,14 @@
 #include <vector>
 
 #include "fatal_error.h"
+#include "testing/lookups.h"
 #include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
+using lookup_testing::ReadLines;
 using lookup_testing::TempFolder;
-
-std::vector<std::string> ReadAll(const std::string& name) {
-  LineReader reader;
-  reader.Open(name);
-  std::vector<std::string> lines;
-  while (!reader.AtEnd()) lines.push_back(reader.NextLine());
-  reader.Close();
-  return lines;
-}
 
 using Lines = std::vector<std::string>;
 
@@ -51,12 +44,12 @@ TEST(LineReader, SplitsAtEveryKindOfTerminator) {
   for (const auto& c : cases) {
     TempFolder folder;
     folder.Write("lines.txt", c.bytes);
-    EXPECT_EQ(ReadAll("lines.txt"), c.expected) << ::testing::PrintToString(c.bytes);
+    EXPECT_EQ(ReadLines("lines.txt"), c.expected) << ::testing::PrintToString(c.bytes);
   }
 }
 
 // Every line of the file, read through the view or through the copying call.
-std::vector<std::string> ReadAllViews(const std::string& name, std::size_t maxChars) {
+std::vector<std::string> ReadLineViews(const std::string& name, std::size_t maxChars) {
   LineReader reader;
   reader.Open(name);
   std::vector<std::string> lines;
@@ -72,9 +65,9 @@ TEST(LineReader, TerminatorSplitAcrossReadsIsOneTerminator) {
       const std::string longLine(length, 'x');
       folder.Write("lines.txt", longLine + end + "next" + end + std::string(length, 'y') + end);
       const Lines expected = {longLine, "next", std::string(length, 'y')};
-      EXPECT_EQ(ReadAll("lines.txt"), expected) << length;
-      EXPECT_EQ(ReadAllViews("lines.txt", LineReader::kWholeLine), expected) << length;
-      EXPECT_EQ(ReadAllViews("lines.txt", 3), (Lines{"xxx", "nex", "yyy"})) << length;
+      EXPECT_EQ(ReadLines("lines.txt"), expected) << length;
+      EXPECT_EQ(ReadLineViews("lines.txt", LineReader::kWholeLine), expected) << length;
+      EXPECT_EQ(ReadLineViews("lines.txt", 3), (Lines{"xxx", "nex", "yyy"})) << length;
     }
   }
 }
@@ -89,8 +82,8 @@ TEST(LineReader, ViewsOfManyShortLinesAcrossBuffers) {
     expected.push_back(line);
   }
   folder.Write("lines.txt", bytes);
-  EXPECT_EQ(ReadAllViews("lines.txt", LineReader::kWholeLine), expected);
-  EXPECT_EQ(ReadAll("lines.txt"), expected);
+  EXPECT_EQ(ReadLineViews("lines.txt", LineReader::kWholeLine), expected);
+  EXPECT_EQ(ReadLines("lines.txt"), expected);
 }
 
 TEST(LineReader, CutLinesStillMovePastTheWholeLine) {
@@ -138,7 +131,7 @@ TEST(LineReader, ReadsInPartsAndReopens) {
 
 int OpenError(const std::string& name) {
   try {
-    ReadAll(name);
+    ReadLines(name);
   } catch (const FatalError& error) {
     EXPECT_EQ(error.File(), name);
     return static_cast<int>(error.Number());

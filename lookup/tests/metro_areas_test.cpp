@@ -4,12 +4,14 @@
 
 #include "fatal_error.h"
 #include "testing/fake_window.h"
+#include "testing/lookups.h"
 #include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
 using lookup_testing::FakeWindow;
+using lookup_testing::LookUpMetro;
 using lookup_testing::TempFolder;
 using Names = std::vector<std::string>;
 
@@ -47,14 +49,6 @@ TEST(MetroAreas, LoadOfAnEmptyOrMissingFile) {
   EXPECT_TRUE(window.metroNames.empty());
 }
 
-// The lines that one click shows for `selection`: none, or the one matching line.
-Names Shown(std::optional<std::string> selection) {
-  FakeWindow window;
-  window.selection = std::move(selection);
-  Command2_Click(window);
-  return window.shown;
-}
-
 TEST(MetroAreas, ShowsTheFirstLineWhoseNameIsExactlyTheSelection) {
   TempFolder folder;
   folder.Write("metro.txt", MetroFile());
@@ -76,16 +70,16 @@ TEST(MetroAreas, ShowsTheFirstLineWhoseNameIsExactlyTheSelection) {
       {std::nullopt, {}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Shown(c.selection), c.expected) << c.selection.value_or("(unmappable)");
+    EXPECT_EQ(LookUpMetro(c.selection), c.expected) << c.selection.value_or("(unmappable)");
   }
 }
 
 TEST(MetroAreas, EmptyFileOrMissingFileAtARequest) {
   TempFolder folder;
-  EXPECT_THROW(Shown("Boise"), FatalError);
+  EXPECT_THROW(LookUpMetro("Boise"), FatalError);
   folder.Write("metro.txt", "");
-  EXPECT_EQ(Shown(""), Names{});
-  EXPECT_EQ(Shown("Select Metro Area"), Names{});
+  EXPECT_EQ(LookUpMetro(""), Names{});
+  EXPECT_EQ(LookUpMetro("Select Metro Area"), Names{});
 }
 
 TEST(MetroAreas, ListStaysAsLoadedWhileLookupsSeeTheFileAsItIsNow) {
@@ -95,8 +89,8 @@ TEST(MetroAreas, ListStaysAsLoadedWhileLookupsSeeTheFileAsItIsNow) {
   Form_Load(window);
   folder.Write("metro.txt", "Boise 986 208\r\nSpokane 509\r\n");
   EXPECT_EQ(window.metroNames, Names{"Boise 208"});
-  EXPECT_EQ(Shown("Spokane 509"), Names{"Spokane 509"});
-  EXPECT_EQ(Shown("Boise 208"), Names{});
+  EXPECT_EQ(LookUpMetro("Spokane 509"), Names{"Spokane 509"});
+  EXPECT_EQ(LookUpMetro("Boise 208"), Names{});
 }
 
 }  // namespace

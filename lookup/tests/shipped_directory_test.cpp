@@ -5,27 +5,21 @@
 #include <set>
 
 #include "area_code_lookup.h"
-#include "line_reader.h"
 #include "metro_areas.h"
 #include "mid_text.h"
 #include "record_layout.h"
-#include "testing/fake_window.h"
+#include "testing/lookups.h"
 #include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using lookup_testing::FakeWindow;
+using lookup_testing::LoadMetroNames;
+using lookup_testing::LookUpAreaCode;
+using lookup_testing::LookUpMetro;
+using lookup_testing::ReadLines;
 
 const std::filesystem::path kShipped = VANTREL_DATA_DIR;
-
-std::vector<std::string> Lines(const std::filesystem::path& file) {
-  LineReader reader;
-  reader.Open(file.string());
-  std::vector<std::string> lines;
-  while (!reader.AtEnd()) lines.push_back(reader.NextLine());
-  return lines;
-}
 
 class ShippedData : public ::testing::Test {
  protected:
@@ -39,38 +33,31 @@ class ShippedData : public ::testing::Test {
 
 TEST_F(ShippedData, EveryCodeShowsItsRecordAndNoOtherIsFound) {
   std::set<std::string> listed;
-  for (const std::string& record : Lines("cities.txt")) {
+  for (const std::string& record : ReadLines("cities.txt")) {
     const std::string code(MidText(record, kCodeStart, kCodeLength));
     listed.insert(code);
-    FakeWindow window;
-    window.entry = code;
-    Command1_Click(window);
-    ASSERT_EQ(window.shown.size(), 1u);
+    const std::vector<std::string> shown = LookUpAreaCode(code);
+    ASSERT_EQ(shown.size(), 1u);
     const std::string expected = std::string(MidText(record, kRegionStart, kRegionLength)) + "   " +
                                  std::string(MidText(record, kCityStart, kCityLength));
-    EXPECT_EQ(window.shown[0], expected) << code;
+    EXPECT_EQ(shown[0], expected) << code;
   }
   EXPECT_GE(listed.size(), 481u);
   for (int code = 200; code <= 999; ++code) {
     if (listed.count(std::to_string(code)) != 0) continue;
-    FakeWindow window;
-    window.entry = std::to_string(code);
-    Command1_Click(window);
-    EXPECT_EQ(window.shown, std::vector<std::string>{std::string(kNotFoundMessage)}) << code;
+    EXPECT_EQ(LookUpAreaCode(std::to_string(code)),
+              std::vector<std::string>{std::string(kNotFoundMessage)})
+        << code;
   }
 }
 
 TEST_F(ShippedData, EveryMetroInTheListShowsItsLine) {
-  FakeWindow loaded;
-  Form_Load(loaded);
-  const std::vector<std::string> lines = Lines("metro.txt");
-  ASSERT_EQ(loaded.metroNames.size(), lines.size());
+  const std::vector<std::string> names = LoadMetroNames();
+  const std::vector<std::string> lines = ReadLines("metro.txt");
+  ASSERT_EQ(names.size(), lines.size());
   EXPECT_EQ(lines.size(), 60u);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    FakeWindow window;
-    window.selection = loaded.metroNames[i];
-    Command2_Click(window);
-    EXPECT_EQ(window.shown, std::vector<std::string>{lines[i]}) << loaded.metroNames[i];
+    EXPECT_EQ(LookUpMetro(names[i]), std::vector<std::string>{lines[i]}) << names[i];
   }
 }
 
