@@ -45,67 +45,91 @@ std::string MetroFile() {
          "Boise ?\r\n";
 }
 
+// A loaded window over the test data in a folder of its own, made on the stack of each test, with
+// its controls found by name and the fatal errors it reported.
+class LoadedForm {
+ public:
+  LoadedForm()
+      : form_(
+            [this](QWidget*, const window::FatalErrorReport& report) { reports.append(report); }) {
+    folder_.Write("cities.txt", Directory());
+    folder_.Write("metro.txt", MetroFile());
+    loaded_ = form_.Load();
+    label1 = Find<QLabel>("Label1");
+    text1 = Find<QLineEdit>("Text1");
+    combo1 = Find<QComboBox>("Combo1");
+    command1 = Find<WrappingButton>("Command1");
+    command2 = Find<WrappingButton>("Command2");
+    command3 = Find<WrappingButton>("Command3");
+    label2 = Find<QLabel>("Label2");
+    text2 = Find<QPlainTextEdit>("Text2");
+  }
+
+  // The window loaded, and every control is there under its name.
+  bool Ready() const {
+    return loaded_ && label1 && text1 && combo1 && command1 && command2 && command3 && label2 &&
+           text2;
+  }
+  Form1& form() { return form_; }
+  bool ShowAndActivate() {
+    form_.show();
+    return QTest::qWaitForWindowActive(&form_);
+  }
+  QString Results() const { return text2->toPlainText(); }
+  void LookUp(const QString& entry) {
+    text1->setText(entry);
+    QTest::mouseClick(command1, Qt::LeftButton);
+  }
+
+  QList<window::FatalErrorReport> reports;
+  QLabel* label1 = nullptr;
+  QLineEdit* text1 = nullptr;
+  QComboBox* combo1 = nullptr;
+  WrappingButton* command1 = nullptr;
+  WrappingButton* command2 = nullptr;
+  WrappingButton* command3 = nullptr;
+  QLabel* label2 = nullptr;
+  QPlainTextEdit* text2 = nullptr;
+
+ private:
+  template <typename Control>
+  Control* Find(const char* name) const {
+    return form_.findChild<Control*>(QString::fromLatin1(name));
+  }
+
+  TempFolder folder_;  // first: the current folder while the window loads and looks up
+  Form1 form_;
+  bool loaded_ = false;
+};
+
+// The name of the control that has the focus; the combo's edit field counts as the combo.
+QString FocusName() {
+  QWidget* focus = QApplication::focusWidget();
+  while (focus != nullptr && focus->objectName().isEmpty()) focus = focus->parentWidget();
+  return focus ? focus->objectName() : QString();
+}
+
 }  // namespace
 
 class Form1Test : public QObject {
   Q_OBJECT
 
- private:
-  std::unique_ptr<TempFolder> folder_;
-  std::unique_ptr<Form1> form_;
-  QList<window::FatalErrorReport> reports_;
-
-  template <typename Control>
-  Control* Find(const char* name) {
-    auto* control = form_->findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr) qFatal("no control %s", name);
-    return control;
-  }
-  QString Results() { return Find<QPlainTextEdit>("Text2")->toPlainText(); }
-  void Lookup(const QString& entry) {
-    Find<QLineEdit>("Text1")->setText(entry);
-    QTest::mouseClick(Find<WrappingButton>("Command1"), Qt::LeftButton);
-  }
-  void ShowAndActivate() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-  }
-  // The name of the control that has the focus; the combo's edit field counts as the combo.
-  QString FocusName() {
-    QWidget* focus = QApplication::focusWidget();
-    while (focus != nullptr && focus->objectName().isEmpty()) focus = focus->parentWidget();
-    return focus ? focus->objectName() : QString();
-  }
-
  private slots:
   void initTestCase() { window::InstallFontSubstitutes(); }
 
-  void init() {
-    folder_ = std::make_unique<TempFolder>();
-    folder_->Write("cities.txt", Directory());
-    folder_->Write("metro.txt", MetroFile());
-    reports_.clear();
-    form_ = std::make_unique<Form1>(
-        [this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
-    QVERIFY(form_->Load());
-  }
-
-  void cleanup() {
-    form_.reset();
-    folder_.reset();
-  }
-
   void startsEmptyWithTheFocusInTheEntry() {
-    ShowAndActivate();
-    QCOMPARE(form_->windowTitle(), QStringLiteral("Vantrel Area Code"));
-    QCOMPARE(form_->size(), QSize(417, 302));
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    QVERIFY(f.ShowAndActivate());
+    QCOMPARE(f.form().windowTitle(), QStringLiteral("Vantrel Area Code"));
+    QCOMPARE(f.form().size(), QSize(417, 302));
     QCOMPARE(FocusName(), QStringLiteral("Text1"));
-    QVERIFY(Find<QLineEdit>("Text1")->text().isEmpty());
-    QVERIFY(Results().isEmpty());
-    QCOMPARE(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("Select Metro Area"));
-    QCOMPARE(Find<QComboBox>("Combo1")->currentIndex(), -1);
-    QCOMPARE(Find<QLabel>("Label1")->text(), QStringLiteral("Area Code"));
-    QCOMPARE(Find<QLabel>("Label2")->text(), QStringLiteral("Search results"));
+    QVERIFY(f.text1->text().isEmpty());
+    QVERIFY(f.Results().isEmpty());
+    QCOMPARE(f.combo1->currentText(), QStringLiteral("Select Metro Area"));
+    QCOMPARE(f.combo1->currentIndex(), -1);
+    QCOMPARE(f.label1->text(), QStringLiteral("Area Code"));
+    QCOMPARE(f.label2->text(), QStringLiteral("Search results"));
   }
 
   void placesEveryControl_data() {
@@ -122,12 +146,14 @@ class Form1Test : public QObject {
   }
 
   void placesEveryControl() {
+    LoadedForm f;
+    QVERIFY(f.Ready());
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    auto* control = form_->findChild<QWidget*>(name);
+    auto* control = f.form().findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
     QCOMPARE(control->geometry(), geometry);
-    form_->resize(800, 600);  // the layout is fixed: a larger window moves nothing
+    f.form().resize(800, 600);  // the layout is fixed: a larger window moves nothing
     QCOMPARE(control->geometry(), geometry);
   }
 
@@ -141,9 +167,13 @@ class Form1Test : public QObject {
   }
 
   void usesTheSpecifiedFonts() {
+    LoadedForm f;
+    QVERIFY(f.Ready());
     QFETCH(QString, name);
     QFETCH(qreal, points);
-    const QFont font = form_->findChild<QWidget*>(name)->font();
+    const auto* control = f.form().findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    const QFont font = control->font();
     QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(font.pointSizeF(), points);
     QCOMPARE(font.weight(), QFont::Normal);
@@ -161,8 +191,11 @@ class Form1Test : public QObject {
   }
 
   void captionsFitWholeInTheirButtons() {
+    LoadedForm f;
+    QVERIFY(f.Ready());
     QFETCH(QString, name);
-    auto* button = form_->findChild<WrappingButton*>(name);
+    auto* button = f.form().findChild<WrappingButton*>(name);
+    QVERIFY(button != nullptr);
     const QRect room = button->CaptionRect();
     const QFontMetrics metrics(button->font());
     const QRect needed = metrics.boundingRect(room, WrappingButton::kCaptionFlags, button->text());
@@ -178,28 +211,31 @@ class Form1Test : public QObject {
   }
 
   void enterAndEscapePressNothing() {
-    ShowAndActivate();
-    auto* text1 = Find<QLineEdit>("Text1");
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    QVERIFY(f.ShowAndActivate());
+    QLineEdit* text1 = f.text1;
     QTest::keyClicks(text1, QStringLiteral("212"));
     QTest::keyClick(text1, Qt::Key_Return);
     QTest::keyClick(text1, Qt::Key_Enter);
-    for (const char* name : {"Command1", "Command2", "Command3"}) {
-      auto* button = Find<WrappingButton>(name);
+    for (WrappingButton* button : {f.command1, f.command2, f.command3}) {
       button->setFocus();
       QTest::keyClick(button, Qt::Key_Return);
       QTest::keyClick(button, Qt::Key_Escape);
     }
     QTest::keyClick(text1, Qt::Key_Escape);
-    QVERIFY(Results().isEmpty());
-    QVERIFY(form_->isVisible());
-    QCOMPARE(Find<QComboBox>("Combo1")->count(), 5);
-    Find<WrappingButton>("Command1")->setFocus();  // the keyboard still presses a button by Space
-    QTest::keyClick(Find<WrappingButton>("Command1"), Qt::Key_Space);
-    QCOMPARE(Results(), QStringLiteral("NY   New York City, Manhattan"));
+    QVERIFY(f.Results().isEmpty());
+    QVERIFY(f.form().isVisible());
+    QCOMPARE(f.combo1->count(), 5);
+    f.command1->setFocus();  // the keyboard still presses a button by Space
+    QTest::keyClick(f.command1, Qt::Key_Space);
+    QCOMPARE(f.Results(), QStringLiteral("NY   New York City, Manhattan"));
   }
 
   void tabCyclesInTabIndexOrder() {
-    ShowAndActivate();
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    QVERIFY(f.ShowAndActivate());
     QStringList visited;
     for (int i = 0; i < 6; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -210,7 +246,9 @@ class Form1Test : public QObject {
   }
 
   void resultsBoxWrapsAndScrollsVertically() {
-    auto* text2 = Find<QPlainTextEdit>("Text2");
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    QPlainTextEdit* text2 = f.text2;
     QCOMPARE(text2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(text2->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(text2->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -228,49 +266,55 @@ class Form1Test : public QObject {
                             << "ZZ   Lowest";
     QTest::newRow("highest") << "999"
                              << "QQ   Highest";
-    QTest::newRow("trailing letters") << "212abc"
+    QTest::newRow("trailing-letters") << "212abc"
                                       << "NY   New York City, Manhattan";
-    QTest::newRow("rounds up") << "199.99999999999997"
+    QTest::newRow("rounds-up") << "199.99999999999997"
                                << "ZZ   Lowest";
     QTest::newRow("fraction") << "212.5" << kNotFound;
     QTest::newRow("absent") << "555" << kNotFound;
-    QTest::newRow("too low") << "199" << kInvalid;
-    QTest::newRow("too high") << "1000" << kInvalid;
+    QTest::newRow("too-low") << "199" << kInvalid;
+    QTest::newRow("too-high") << "1000" << kInvalid;
     QTest::newRow("empty") << "" << kInvalid;
     QTest::newRow("letters") << "abc" << kInvalid;
-    QTest::newRow("no byte for it") << QStringLiteral("2\u03A912") << kInvalid;
+    QTest::newRow("no-byte-for-it") << QStringLiteral("2\u03A912") << kInvalid;
     QTest::newRow("markup") << "300"
                             << "MK   <b>x</b> &amp;";
     QTest::newRow("Windows-1252") << "514" << QStringLiteral("QC   Montr\u00E9al");
   }
 
   void lookupShowsTheAnswer() {
+    LoadedForm f;
+    QVERIFY(f.Ready());
     QFETCH(QString, entry);
     QFETCH(QString, expected);
-    Lookup(entry);
-    QCOMPARE(Results(), expected);
-    QCOMPARE(Find<QLineEdit>("Text1")->text(), entry);  // the entry is never rewritten
-    QVERIFY(reports_.isEmpty());
+    f.LookUp(entry);
+    QCOMPARE(f.Results(), expected);
+    QCOMPARE(f.text1->text(), entry);  // the entry is never rewritten
+    QVERIFY(f.reports.isEmpty());
   }
 
   void missingDirectoryIsFatalOnlyForAValidEntry() {
+    LoadedForm f;
+    QVERIFY(f.Ready());
     QVERIFY(QFile::remove(QStringLiteral("cities.txt")));
-    Lookup(QStringLiteral("abc"));
-    QCOMPARE(Results(), kInvalid);
-    QVERIFY(reports_.isEmpty());
-    Lookup(QStringLiteral("212"));
-    QCOMPARE(reports_.size(), 1);
-    QCOMPARE(reports_[0].number, lookup::ErrorNumber::kFileNotFound);
-    QCOMPARE(reports_[0].description, QStringLiteral("File not found"));
+    f.LookUp(QStringLiteral("abc"));
+    QCOMPARE(f.Results(), kInvalid);
+    QVERIFY(f.reports.isEmpty());
+    f.LookUp(QStringLiteral("212"));
+    QCOMPARE(f.reports.size(), 1);
+    QCOMPARE(f.reports[0].number, lookup::ErrorNumber::kFileNotFound);
+    QCOMPARE(f.reports[0].description, QStringLiteral("File not found"));
     QCOMPARE(
-        reports_[0].Message(),
+        f.reports[0].Message(),
         QStringLiteral("Run-time error 53: File not found\n\n\"cities.txt\" was not found in %1.")
             .arg(QDir::toNativeSeparators(QDir::currentPath())));
-    QCOMPARE(Results(), kInvalid);  // the failed lookup showed nothing
+    QCOMPARE(f.Results(), kInvalid);  // the failed lookup showed nothing
   }
 
   void metroListIsTheFileInOrder() {
-    auto* combo = Find<QComboBox>("Combo1");
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    QComboBox* combo = f.combo1;
     QStringList items;
     for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
     QCOMPARE(items, (QStringList{"New York City      ", "Boise", "New York City      ",
@@ -280,52 +324,59 @@ class Form1Test : public QObject {
   }
 
   void metroChosenByKeyboardShowsItsLine() {
-    ShowAndActivate();
-    auto* combo = Find<QComboBox>("Combo1");
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    QVERIFY(f.ShowAndActivate());
+    QComboBox* combo = f.combo1;
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(combo->currentText(), QStringLiteral("New York City      "));
-    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(Results(), QStringLiteral("New York City      212 332 646"));
+    QTest::mouseClick(f.command2, Qt::LeftButton);
+    QCOMPARE(f.Results(), QStringLiteral("New York City      212 332 646"));
     QTest::keyClick(combo, Qt::Key_Down);
     QTest::keyClick(combo, Qt::Key_Down);  // the second New York City: the first line still wins
     QCOMPARE(combo->currentIndex(), 2);
-    Lookup(QStringLiteral("abc"));
-    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(Results(), QStringLiteral("New York City      212 332 646"));
+    f.LookUp(QStringLiteral("abc"));
+    QTest::mouseClick(f.command2, Qt::LeftButton);
+    QCOMPARE(f.Results(), QStringLiteral("New York City      212 332 646"));
   }
 
   void metroThatMatchesNothingLeavesTheResults_data() {
     QTest::addColumn<QString>("typed");
-    QTest::newRow("initial text") << "Select Metro Area";
-    QTest::newRow("other case") << "BOISE";
+    QTest::newRow("initial-text") << "Select Metro Area";
+    QTest::newRow("other-case") << "BOISE";
     QTest::newRow("unpadded") << "New York City";
-    QTest::newRow("no byte for it") << QStringLiteral("Boise \u03A9");
+    QTest::newRow("no-byte-for-it") << QStringLiteral("Boise \u03A9");
   }
 
   void metroThatMatchesNothingLeavesTheResults() {
+    LoadedForm f;
+    QVERIFY(f.Ready());
     QFETCH(QString, typed);
-    Lookup(QStringLiteral("212"));
-    Find<QComboBox>("Combo1")->setEditText(typed);
-    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(Results(), QStringLiteral("NY   New York City, Manhattan"));
-    QVERIFY(reports_.isEmpty());
+    f.LookUp(QStringLiteral("212"));
+    f.combo1->setEditText(typed);
+    QTest::mouseClick(f.command2, Qt::LeftButton);
+    QCOMPARE(f.Results(), QStringLiteral("NY   New York City, Manhattan"));
+    QVERIFY(f.reports.isEmpty());
   }
 
   void metroMarkupShowsLiterally() {
-    Find<QComboBox>("Combo1")->setCurrentIndex(3);
-    QTest::mouseClick(Find<WrappingButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(Results(), QStringLiteral("<i>Markup</i>      300"));
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    f.combo1->setCurrentIndex(3);
+    QTest::mouseClick(f.command2, Qt::LeftButton);
+    QCOMPARE(f.Results(), QStringLiteral("<i>Markup</i>      300"));
   }
 
   void missingMetroFileAtLoadIsFatal() {
-    QVERIFY(QFile::remove(QStringLiteral("metro.txt")));
+    const TempFolder folder;  // without metro.txt
+    QList<window::FatalErrorReport> reports;
     Form1 form(
-        [this](QWidget*, const window::FatalErrorReport& report) { reports_.append(report); });
+        [&reports](QWidget*, const window::FatalErrorReport& report) { reports.append(report); });
     QVERIFY(!form.Load());
-    QCOMPARE(reports_.size(), 1);
-    QCOMPARE(reports_[0].number, lookup::ErrorNumber::kFileNotFound);
-    QVERIFY(reports_[0].detail.startsWith(QStringLiteral("\"metro.txt\" was not found in ")));
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports[0].number, lookup::ErrorNumber::kFileNotFound);
+    QVERIFY(reports[0].detail.startsWith(QStringLiteral("\"metro.txt\" was not found in ")));
     QVERIFY(!form.isVisible());
   }
 };

@@ -7,8 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 #include <functional>
+#include <utility>
 
 #include "testing/directory_record.h"
 #include "testing/temp_folder.h"
@@ -33,32 +33,52 @@ struct Seen {
   int status = -1;
 };
 
+// Watches the whole application while the program runs: once the main window is shown, `act` runs
+// from the event loop; every message box is read as it is shown, then closed.
+class ProgramWatcher : public QObject {
+ public:
+  ProgramWatcher(Seen& seen, std::function<void(QWidget*)> act)
+      : seen_(seen), act_(std::move(act)) {
+    QApplication::instance()->installEventFilter(this);
+  }
+  ~ProgramWatcher() override { QApplication::instance()->removeEventFilter(this); }
+  ProgramWatcher(const ProgramWatcher&) = delete;
+  ProgramWatcher& operator=(const ProgramWatcher&) = delete;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+      ReadAndClose(box);
+    } else if (watched->objectName() == QStringLiteral("Form1") && !acted_) {
+      acted_ = true;
+      // Queued, so that it runs from the program's own event loop; dropped with the watcher.
+      auto* form = static_cast<QWidget*>(watched);
+      QMetaObject::invokeMethod(
+          this, [this, form] { act_(form); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  void ReadAndClose(QMessageBox* box) {
+    QWidget* form = MainWindow();
+    seen_.windowShownWithBox = form != nullptr && form->isVisible();
+    seen_.boxes << box->windowTitle() + QStringLiteral(" | ") + box->text();
+    QVERIFY(box->textFormat() == Qt::PlainText);
+    QVERIFY(box->icon() == QMessageBox::Critical);
+    QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
+  }
+
+  Seen& seen_;
+  std::function<void(QWidget*)> act_;
+  bool acted_ = false;
+};
+
 // Runs the program; once its window is up, `act` runs, and every message box is read and closed.
 Seen RunProgramWith(const std::function<void(QWidget*)>& act) {
   Seen seen;
-  QTimer boxCloser;
-  QObject::connect(&boxCloser, &QTimer::timeout, [&seen] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      QWidget* form = MainWindow();
-      seen.windowShownWithBox = form != nullptr && form->isVisible();
-      seen.boxes << box->windowTitle() + QStringLiteral(" | ") + box->text();
-      QVERIFY(box->textFormat() == Qt::PlainText);
-      QVERIFY(box->icon() == QMessageBox::Critical);
-      box->accept();
-    }
-  });
-  boxCloser.start(20);
-  // Timers of this call only: none may fire into a later one.
-  QTimer actor;
-  actor.setSingleShot(true);
-  QObject::connect(&actor, &QTimer::timeout, [&act] {
-    if (QWidget* form = MainWindow(); form != nullptr && form->isVisible()) act(form);
-  });
-  actor.start(100);
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-  watchdog.start(5000);  // the program hung
+  const ProgramWatcher watcher(seen, act);
   seen.status = window::RunProgram();
   return seen;
 }

@@ -23,12 +23,12 @@ class Windows1252Test : public QObject {
     QTest::addColumn<int>("character");
     QTest::newRow("NUL") << 0x00 << 0x0000;
     QTest::newRow("euro") << 0x80 << 0x20AC;
-    QTest::newRow("undefined 81") << 0x81 << 0x0081;
-    QTest::newRow("left quote") << 0x91 << 0x2018;
-    QTest::newRow("Y diaeresis") << 0x9F << 0x0178;
-    QTest::newRow("no-break space") << 0xA0 << 0x00A0;
-    QTest::newRow("e acute") << 0xE9 << 0x00E9;
-    QTest::newRow("y diaeresis") << 0xFF << 0x00FF;
+    QTest::newRow("undefined-81") << 0x81 << 0x0081;
+    QTest::newRow("left-quote") << 0x91 << 0x2018;
+    QTest::newRow("Y-diaeresis") << 0x9F << 0x0178;
+    QTest::newRow("no-break-space") << 0xA0 << 0x00A0;
+    QTest::newRow("e-acute") << 0xE9 << 0x00E9;
+    QTest::newRow("y-diaeresis") << 0xFF << 0x00FF;
   }
 
   void mapsTheCodePage() {
@@ -40,11 +40,11 @@ class Windows1252Test : public QObject {
 
   void charactersWithoutAByteNeverPassAsOne_data() {
     QTest::addColumn<QString>("text");
-    QTest::newRow("C1 control of the euro") << QString(QChar(0x0080));
-    QTest::newRow("Latin Extended") << QString(QChar(0x0100));
+    QTest::newRow("C1-control-of-the-euro") << QString(QChar(0x0080));
+    QTest::newRow("Latin-Extended") << QString(QChar(0x0100));
     QTest::newRow("Greek") << QStringLiteral("Boise \u03A9");
     QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x98\x80");
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800));
+    QTest::newRow("lone-surrogate") << QString(QChar(0xD800));
   }
 
   void charactersWithoutAByteNeverPassAsOne() {
