@@ -47,6 +47,7 @@ Form1::Form1(FatalErrorHandler onFatalError) : onFatalError_(std::move(onFatalEr
   resize(Twips(6255), Twips(4530));
   setFont(SansSerif(kDefaultFontPoints));
   CreateControls();
+  NameControlsForAssistiveTools();
   SetFocusOrder();
   ConnectEvents();
 }
@@ -91,6 +92,25 @@ void Form1::CreateControls() {
   text2_->setTabChangesFocus(true);
 
   for (QLabel* label : {label1_, label2_}) label->setTextFormat(Qt::PlainText);
+}
+
+void Form1::NameControlsForAssistiveTools() {
+  // The labels name the two text boxes, as they do on the screen; the buttons are named by their
+  // captions. The metro list has no label of its own, so it is named here, and so is its edit
+  // field: on some platforms a combo box's own name is the text it shows.
+  label1_->setBuddy(text1_);
+  label2_->setBuddy(text2_);
+  const QString metroArea = QStringLiteral("Metro area");
+  combo1_->setAccessibleName(metroArea);
+  combo1_->lineEdit()->setAccessibleName(metroArea);
+  text1_->setAccessibleDescription(QStringLiteral("A three-digit area code, 200 to 999"));
+  combo1_->setAccessibleDescription(
+      QStringLiteral("The metro areas of metro.txt; pick one, or type its name exactly"));
+  command1_->setAccessibleDescription(
+      QStringLiteral("Shows the region and cities of the area code entered"));
+  command2_->setAccessibleDescription(QStringLiteral("Shows the area codes of the metro area"));
+  command3_->setAccessibleDescription(QStringLiteral("Ends the program"));
+  text2_->setAccessibleDescription(QStringLiteral("The answer to the last lookup"));
 }
 
 void Form1::SetFocusOrder() {

@@ -38,6 +38,7 @@ class Form1 : public QWidget, public lookup::MainWindowOperations {
 
  private:
   void CreateControls();
+  void NameControlsForAssistiveTools();
   void SetFocusOrder();
   void ConnectEvents();
   void Command3_Click();
@@ -49,14 +50,14 @@ class Form1 : public QWidget, public lookup::MainWindowOperations {
   void EndProgram(int status);
 
   FatalErrorHandler onFatalError_;
-  QLabel* label1_ = nullptr;
-  QLineEdit* text1_ = nullptr;
-  QComboBox* combo1_ = nullptr;
-  WrappingButton* command1_ = nullptr;
-  WrappingButton* command2_ = nullptr;
-  WrappingButton* command3_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QPlainTextEdit* text2_ = nullptr;
+  QLabel* label1_ = nullptr;            // "Area Code", above the entry
+  QLineEdit* text1_ = nullptr;          // the area-code entry
+  QComboBox* combo1_ = nullptr;         // the metro-area list
+  WrappingButton* command1_ = nullptr;  // "Where is that area code"
+  WrappingButton* command2_ = nullptr;  // "Area Codes in a metro area"
+  WrappingButton* command3_ = nullptr;  // "Exit"
+  QLabel* label2_ = nullptr;            // "Search results", above the results box
+  QPlainTextEdit* text2_ = nullptr;     // the results box
 };
 
 }  // namespace window

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -101,6 +102,16 @@ class LoadedForm {
   Form1 form_;
   bool loaded_ = false;
 };
+
+// The name that a screen reader speaks for `control`. An editable combo box's own name is the text
+// it shows on some platforms, so a combo's name is the one its edit field carries.
+QString SpokenName(QWidget* control) {
+  if (auto* combo = qobject_cast<QComboBox*>(control); combo != nullptr && combo->isEditable()) {
+    control = combo->lineEdit();
+  }
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+  return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+}
 
 // The name of the control that has the focus; the combo's edit field counts as the combo.
 QString FocusName() {
@@ -366,6 +377,51 @@ class Form1Test : public QObject {
     f.combo1->setCurrentIndex(3);
     QTest::mouseClick(f.command2, Qt::LeftButton);
     QCOMPARE(f.Results(), QStringLiteral("<i>Markup</i>      300"));
+  }
+
+  // What a screen reader says of each control that a person operates: its role and its name, with
+  // a description of what it is for.
+  void assistiveToolsNameEveryControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Text1") << "Text1" << QAccessible::EditableText << "Area Code";
+    QTest::newRow("Combo1") << "Combo1" << QAccessible::ComboBox << "Metro area";
+    QTest::newRow("Command1") << "Command1" << QAccessible::Button << "Where is that area code";
+    QTest::newRow("Command2") << "Command2" << QAccessible::Button << "Area Codes in a metro area";
+    QTest::newRow("Command3") << "Command3" << QAccessible::Button << "Exit";
+    QTest::newRow("Text2") << "Text2" << QAccessible::EditableText << "Search results";
+  }
+
+  void assistiveToolsNameEveryControl() {
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    auto* widget = f.form().findChild<QWidget*>(control);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), role);
+    QCOMPARE(SpokenName(widget), name);
+    QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+  }
+
+  void noControlThatTakesTheFocusIsNameless() {
+    LoadedForm f;
+    QVERIFY(f.Ready());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&f.form());
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vantrel Area Code"));
+    int focusable = 0;
+    for (int i = 0; i < window->childCount(); ++i) {
+      QAccessibleInterface* child = window->child(i);
+      if (child == nullptr || !child->state().focusable) continue;
+      ++focusable;
+      auto* control = qobject_cast<QWidget*>(child->object());
+      QVERIFY2(!SpokenName(control).isEmpty(), qPrintable(control->objectName()));
+    }
+    QCOMPARE(focusable, 6);
   }
 
   void missingMetroFileAtLoadIsFatal() {
