@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How fast a lookup scans a large directory, against grep finding the same line, and how much
 // memory one lookup takes when a line is enormous.
 //

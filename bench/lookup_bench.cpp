@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Costs of the number rules and of one lookup in a directory of the shipped size.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The baselines of the start-up benchmark: an empty Qt window of the program's size and, built
 // with MINIMAL_WITH_TEXT, the same window showing one label, which makes Qt load its fonts.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds the benchmark preset and runs every benchmark once. Measures only; never fails on a
 # figure. Needs what scripts/test.sh installs.
 set -euo pipefail

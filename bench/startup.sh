@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Start-up time and memory of the program against a minimal Qt window of the same size, under
 # a private Xvfb at 96 dpi. Measures only; prints the figures.
 # Usage: bench/startup.sh [BUILD_FOLDER] [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Times programs from their start to their first window being mapped on the X server named by
 // DISPLAY, and reads their resident memory once shown. Runs them in turn, RUNS times each, and
 // prints the medians and their ratio against the first program.

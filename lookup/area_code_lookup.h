@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The area-code lookup: "Where is that area code", with its limits and messages.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Finding the end of a line in a buffer of file bytes.
 #pragma once
 
 #include <algorithm>

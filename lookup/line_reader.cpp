@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Reading a data file line by line.
 #include "line_reader.h"
 
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Reading a data file line by line.
 #pragma once
 
 #include <cstddef>

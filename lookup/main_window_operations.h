@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The four operations on the main window that the lookups use.
 #pragma once
 
 #include <optional>

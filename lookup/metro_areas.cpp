@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The metro-area list and its lookup: "Area Codes in a metro area".
 #include "metro_areas.h"
 
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Cutting a field out of a line by its position.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The canonical text of a number, and its reverse.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Reading the number that a text begins with.
 #include "read_number.h"
 
 #include <charconv>

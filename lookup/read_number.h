@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Reading the number that a text begins with.
 #pragma once
 
 #include <string_view>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs, from Debian's archive, whatever the chosen task needs and the machine lacks.
 # Usage: scripts/install-deps.sh run|test|icons
 set -euo pipefail

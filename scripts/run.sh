@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds the program and starts it on the shipped directory. Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."

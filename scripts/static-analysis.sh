@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Static analysis of the program's own sources; each tool fails the run on any finding.
 # Usage: scripts/static-analysis.sh format|tidy|cppcheck [BUILD_FOLDER]
 # tidy reads the compilation database of BUILD_FOLDER (default build/dev).

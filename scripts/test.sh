@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds everything and runs every test. Installs what is missing first.
 #   dev:  every unit, window and end-to-end test, the shipped-data checks and static analysis
 #   asan: the same suite under the address and undefined-behaviour sanitizers

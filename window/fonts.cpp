@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Fallback families for the window's classic font.
 #include "fonts.h"
 
 #include <QFont>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Fallback families for the window's classic font.
 #pragma once
 
 namespace window {

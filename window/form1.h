@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The main window: its controls, their names and the wiring of their events.
 #pragma once
 
 #include <QWidget>

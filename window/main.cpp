@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The program's entry point.
 #include <QApplication>
 
 #include "program.h"

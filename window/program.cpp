@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The program's life from start to end.
 #include "program.h"
 
 #include <QApplication>

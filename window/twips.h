@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// Window positions and sizes given in twips.
 #pragma once
 
 #include <QRect>

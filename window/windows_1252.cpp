@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The data files' character set, Windows-1252, to Qt text and back.
 #include "windows_1252.h"
 
 #include <array>

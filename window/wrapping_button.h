@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// A push button whose caption wraps onto several lines.
 #pragma once
 
 #include <QPushButton>

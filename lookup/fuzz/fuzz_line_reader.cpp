@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // LineReader over any bytes: its lines joined with the terminators it moved past give back the
 // file exactly; lines cut to N characters, and line views, agree with the whole lines.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Both lookups over any directory file, metro file, entry and selection, with the window's four
 // operations faked: the area-code lookup shows exactly one result, the metro list has one name a
 // line, and a metro lookup shows at most one line, whose name is the selection.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ReadNumber and NumberText on any text: neither fails, writing a number and reading it back is
 // stable, and blanks, tabs and line feeds anywhere never change what a text reads as.
 #include <cmath>

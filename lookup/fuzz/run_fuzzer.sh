@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs one fuzz target with the given options, keeping its output in LOG, and prints its final
 # figures: how many inputs it ran and how far its coverage got.
 # Usage: run_fuzzer.sh LOG TARGET [OPTION | CORPUS]...

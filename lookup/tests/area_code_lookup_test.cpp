@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The area-code lookup: entries, records, terminators and a missing directory.
 #include "area_code_lookup.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Files no one would write on purpose: each ends in the specified answer or a clear fatal error,
 // never a crash or a hang.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// LineReader: terminators, buffer boundaries, cut lines and file errors.
 #include "line_reader.h"
 
 #include <gtest/gtest.h>

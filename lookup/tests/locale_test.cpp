@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The number rules must not follow the process's locale: the window toolkit sets it from the
 // environment, and a comma-decimal locale would otherwise change what entries mean.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The metro list as loaded, and the metro lookup by exact name.
 #include "metro_areas.h"
 
 #include <gtest/gtest.h>

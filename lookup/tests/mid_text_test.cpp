@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// MidText at and beyond the ends of a text.
 #include "mid_text.h"
 
 #include <gtest/gtest.h>

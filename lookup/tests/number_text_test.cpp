@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// NumberText and NumberValue: canonical texts and their exact reverse.
 #include "number_text.h"
 
 #include <gtest/gtest.h>

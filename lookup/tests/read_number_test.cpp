@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// ReadNumber: leading numbers, blanks, signs, exponents, overflow and underflow.
 #include "read_number.h"
 
 #include <gtest/gtest.h>

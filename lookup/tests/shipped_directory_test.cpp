@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The shipped directory and metro file, read by the lookups exactly as the program reads them.
 #include <gtest/gtest.h>
 

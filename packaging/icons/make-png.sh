@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Renders the committed PNG icons from the SVG. Run after changing the SVG, and commit the PNGs.
 set -euo pipefail
 cd "$(dirname "$0")"

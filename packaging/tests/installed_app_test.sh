@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs the build into a temporary prefix and checks it as a desktop would use it: the desktop
 # entry and metainfo validate, and the program started as the entry says (working folder from
 # Path=, command from Exec=) answers from the installed directory. Then builds the Debian package
@@ -23,6 +24,7 @@ appstreamcli validate --no-net --explain "$metainfo" >"$work/appstream.log" 2>&1
 check "metainfo validates" yes "$valid"
 [ "$valid" = yes ] || cat "$work/appstream.log"
 check "metainfo names version 1.00" 1 "$(grep -c 'release version="1.00"' "$metainfo")"
+check "metainfo names the licence" 1 "$(grep -c '<project_license>Apache-2.0</project_license>' "$metainfo")"
 
 field() { sed -n "s/^$1=//p" "$entry"; }
 folder=$(field Path)
@@ -61,7 +63,8 @@ for path in ./usr/bin/vantrel-area-code ./usr/share/vantrel-area-code/cities.txt
             ./usr/share/applications/com.vantrel.AreaCode.desktop \
             ./usr/share/icons/hicolor/scalable/apps/vantrel-area-code.svg \
             ./usr/share/icons/hicolor/128x128/apps/vantrel-area-code.png \
-            ./usr/share/metainfo/com.vantrel.AreaCode.metainfo.xml; do
+            ./usr/share/metainfo/com.vantrel.AreaCode.metainfo.xml \
+            ./usr/share/doc/vantrel-area-code/copyright; do
   check "package holds $path" yes "$(grep -qx "$path" "$work/contents" && echo yes || echo no)"
 done
 depends=$(dpkg-deb --field "$deb" Depends)

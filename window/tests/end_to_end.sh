@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Drives the real program in a real X server, as a user would: types, clicks, picks from the
 # drop-down, reads the results box back through the clipboard, and checks how the program ends.
 # Usage: end_to_end.sh PROGRAM OUTPUT_FOLDER

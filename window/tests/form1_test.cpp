@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The main window on the offscreen platform: layout, fonts, keys, lookups, names and errors.
 #include "form1.h"
 
 #include <QAccessible>

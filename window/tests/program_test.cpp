@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The program's whole life in this process: start, a click, and how it ends.
 #include "program.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: Apache-2.0
+// The Windows-1252 conversion of file bytes to characters and back.
 #include "windows_1252.h"
 
 #include <QTest>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Sourced by the tests that drive the real program under a private Xvfb: starts the server on a
 # free display (96 dpi), and finds, clicks and reads the program's windows with xdotool and xclip.
 # The sourcing script sets `work` (a scratch folder it removes) and uses `program_pid`.
