@@ -1,172 +1,114 @@
 #!/usr/bin/env python3
-"""Generates the shipped area-code directory ("cities.txt") and metro-area file ("metro.txt")
-from the numbering-plan administrator's NPA report and the libphonenumber geocoding file.
+# SPDX-License-Identifier: Apache-2.0
+# Generates the shipped area-code directory ("cities.txt") and metro-area file ("metro.txt") from
+# the committed sources under tools/sources/ and the metro table tools/metro_counties.csv.
+"""Generates data/cities.txt and data/metro.txt from tools/sources/ and tools/metro_counties.csv.
 
-Usage: make_directory.py [--report CSV] [--geocoding TXT] [--out FOLDER]
+Usage: make_directory.py [--out FOLDER] [--metro-counties CSV]
 
-Both files are Windows-1252 with CR LF line ends; the same inputs always give the same bytes."""
+Both files are Windows-1252 with CR LF line ends; the same inputs always give the same bytes.
+Prints a summary of what the directory holds."""
 
 import argparse
 import collections
-import csv
 import pathlib
-import re
 import sys
 import unicodedata
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-import metro_table  # noqa: E402
+import metros  # noqa: E402
+import overlays  # noqa: E402
+import places as place_lists  # noqa: E402
+import record_layout  # noqa: E402
 import regions  # noqa: E402
+import source_files  # noqa: E402
+import special_codes  # noqa: E402
+import time_zones  # noqa: E402
 
-SOURCE_DATA = pathlib.Path(__file__).resolve().parents[2] / "shared" / "data"
-DEFAULT_REPORT = SOURCE_DATA / "nanpa-npa-report-2025-11-26.csv"
-DEFAULT_GEOCODING = SOURCE_DATA / "libphonenumber-9.0.35-geocoding-en-1.txt"
-
-CITY_TEXT_LIMIT = 500
-METRO_NAME_LENGTH = 19
-COUNTRY_WIDTH = 12
-
-# Known errors of the geocoding file.
-GEOCODING_FIXES = {"British Colombia": "British Columbia"}
-# Québec place names that the geocoding file writes without their accents.
-CITY_ACCENTS = {"Montreal": "Montr\u00e9al", "Quebec City": "Qu\u00e9bec City", "Levis": "L\u00e9vis",
-                "Sept-Iles": "Sept-\u00celes", "St-Felicien": "St-F\u00e9licien",
-                "Temiscaming": "T\u00e9miscaming"}
-# 934 overlays 631 (Suffolk County); the geocoding file wrongly puts it in New York City, so it
-# takes the cities of its complex instead.
-GEOCODING_IGNORED_CODES = {934}
-# Time zones that the report gives wrongly or too coarsely, in words.
-TIME_ZONE_FIXES = {
-    829: "Atlantic time",  # the Dominican Republic keeps UTC-4 all year, as 809 says
-    849: "Atlantic time",
-    867: "Mountain, Central and Eastern time; Yukon keeps UTC-7 all year",
-}
-
-TIME_ZONE_LETTERS = {"E": "Eastern", "C": "Central", "M": "Mountain", "P": "Pacific",
-                     "A": "Atlantic", "N": "Newfoundland"}
-TIME_ZONE_NAMES = {"AK": "Alaska time", "(UTC-10)": "Hawaii time", "(UTC+10)": "Chamorro time",
-                   "UTC-11": "Samoa time",
-                   "PT/MT only for W Wendover": "Pacific time; Mountain in West Wendover"}
-
-# What each non-geographic service is, as the user reads it.
-SERVICES = {
-    "toll-free": "Toll-free: calls are free to the caller and paid for by the number's owner",
-    "premium services": "Premium-rate services: calls are billed to the caller at the service's "
-                        "own rate",
-    "non-geographic services": "Personal communications services: numbers that follow a person "
-                               "or a device anywhere, not tied to a place",
-    "canadian non-geographic tariffed services": "Canada: non-geographic tariffed services, not "
-                                                 "tied to a place",
-    "canadian non-geographic services": "Canada: non-geographic services, not tied to a place",
-    "interexchange carrier services": "Interexchange carrier services: numbers that each "
-                                      "long-distance carrier defines for its own services",
-    "us government": "US Government: federal emergency telecommunications service (GETS)",
-}
+# Codes whose places are set by hand: the geocoding file names only "New York" for Manhattan's
+# exchanges.
+HAND_PLACES = {212: [("Manhattan", "NY")]}
+# Codes whose places are named as one city's parts: New York City's boroughs.
+CITY_OF_CODES = {code: "New York City" for code in (212, 332, 347, 465, 646, 718, 917, 929)}
 
 
-# --- Reading the sources ---------------------------------------------------------------------
+class Entry:
+    """What the directory says about one code."""
 
-def read_report(path):
-    """The report's rows by code (int). Its first line is the file date, then the header."""
-    with open(path, encoding="utf-8-sig", newline="") as source:
-        lines = source.read().splitlines()
-    rows = csv.DictReader(lines[1:])
-    return {int(row["NPA_ID"]): {k: (v or "").strip() for k, v in row.items()} for row in rows}
-
-
-def read_geocoding(path):
-    """For each code (int): its code-wide description and a count of exchanges per described
-    city."""
-    whole = {}
-    exchanges = collections.defaultdict(collections.Counter)
-    with open(path, encoding="utf-8") as source:
-        for line in source:
-            line = line.strip()
-            if not line or line.startswith("#") or "|" not in line:
-                continue
-            prefix, description = line.split("|", 1)
-            description = GEOCODING_FIXES.get(description, description)
-            code = int(prefix[1:4])
-            if code in GEOCODING_IGNORED_CODES:
-                continue
-            if len(prefix) == 4:
-                whole[code] = description
-            elif len(prefix) == 7 and not regions.is_region_name(description):
-                exchanges[code][description] += 1
-    return whole, exchanges
+    def __init__(self, code, country, region, text, items=(), zones=(), partners=(),
+                 geographic=False):
+        self.code, self.country, self.region, self.text = code, country, region, text
+        self.items, self.zones, self.partners = list(items), set(zones), set(partners)
+        self.geographic = geographic
 
 
-def overlay_complexes(report):
-    """Each code's overlay complex: the code and every code that one of the report's complex
-    entries lists with it. An entry may list several complexes ('206/564, 360/564'); each is taken
-    on its own, so that 564 joins 206 and 360 without joining 206 to 360."""
-    complexes = collections.defaultdict(set)
-    for code, row in report.items():
-        complexes[code].add(code)
-        for entry in row["OVERLAY_COMPLEX"].split(","):
-            members = {int(member) for member in re.findall(r"\d{3}", entry)}
-            for member in members:
-                complexes[member] |= members
-    return dict(complexes)
+# --- The places of a code ---------------------------------------------------------------------
 
-
-# --- Writing the texts -----------------------------------------------------------------------
-
-def time_zone_text(code, row):
-    if code in TIME_ZONE_FIXES:
-        return TIME_ZONE_FIXES[code]
-    zone = row["TIME_ZONE"]
-    if zone in TIME_ZONE_NAMES:
-        return TIME_ZONE_NAMES[zone]
-    if zone and all(letter in TIME_ZONE_LETTERS for letter in zone):
-        words = [TIME_ZONE_LETTERS[letter] for letter in zone]
-        joined = words[0] if len(words) == 1 else ", ".join(words[:-1]) + " and " + words[-1]
-        return joined + " time"
-    return ""
-
-
-def city_name(description, region):
-    """A geocoding description as a city item: 'Jersey City, NJ' reads 'Jersey City' within NJ,
-    'Texarkana (AR)' elsewhere; 'Downtown Brooklyn, Brooklyn, NY' reads 'Downtown Brooklyn'."""
-    match = re.fullmatch(r"(.*), ([A-Z]{2})", description)
-    if not match:
-        return description
-    name, state = match.groups()
-    name = name.split(", ")[0]
-    if state == "QC":
-        name = CITY_ACCENTS.get(name, name)
-    return name if state == region else f"{name} ({state})"
-
-
-def ranked_cities(counts, region):
-    """City items, those with the most exchanges first, then by name."""
-    by_name = collections.Counter()
-    for description, count in counts.items():
-        by_name[city_name(description, region)] += count
-    return [name for name, _ in sorted(by_name.items(), key=lambda item: (-item[1], item[0]))]
-
-
-def own_cities(code, whole, exchanges):
-    """Counts of exchanges per city of the code itself. A code-wide city ('1212|New York, NY')
-    ranks first."""
-    counts = collections.Counter(exchanges.get(code, {}))
+def rate_centres(code, whole, exchanges, home):
+    """{(name, region): exchanges} named by a code's own geocoding lines. Lines that name a whole
+    state, province or country say nothing about places."""
+    counts = collections.Counter()
+    if code in HAND_PLACES:
+        for key in HAND_PLACES[code]:
+            counts[key] += 1
+        return counts
+    for description, number in exchanges.get(code, {}).items():
+        name, region = place_lists.rate_centre(description)
+        if regions.is_region_name(name) and not region:
+            continue
+        counts[(name, region or home)] += number
     description = whole.get(code)
     if description and not regions.is_region_name(description):
-        counts[description] += max(counts.values(), default=0) + 1
+        name, region = place_lists.rate_centre(description)
+        counts[(name, region or home)] += 1
     return counts
 
 
-def cities_of(code, complexes, whole, exchanges):
-    """Counts of exchanges per city for a code: its own, else those of its overlay complex."""
-    counts = own_cities(code, whole, exchanges)
-    if counts:
-        return counts
-    for member in sorted(complexes.get(code, {code}) - {code}):
-        counts.update(own_cities(member, whole, exchanges))
-    return counts
+def area_items(code, context):
+    """A code's places, largest first: those of the codes that make up its overlay area, or for a
+    territory or Caribbean country its largest places."""
+    place = context.place_of[code]
+    counts = collections.Counter()
+    for member in sorted(overlays.area_members(code, context.partners)):
+        if member in context.place_of:
+            counts.update(rate_centres(member, context.whole, context.exchanges, place.region))
+    if place.country not in ("USA", "CANADA") or place.region in regions.US_TERRITORIES:
+        return territory_items(place.region, counts, context.gazetteer)
+    items = place_lists.ranked_items(counts, context.gazetteer, place.region)
+    if not items and context.sole_code_of_region(code, place.region):
+        items = [place_lists.Item(p.name, p.region, p, 0)
+                 for p in context.gazetteer.largest(place.region)]
+    return items
 
 
-def fit_items(head, items, tail, limit=CITY_TEXT_LIMIT):
+def territory_items(region, counts, gazetteer):
+    """A territory's or country's places: its gazetteer places by population, and those of its
+    exchange names that the gazetteer knows (a garbled rate-centre name is left out)."""
+    scope = "country:" + region
+    items = {}
+    for place in gazetteer.largest(scope):
+        items.setdefault(territory_name(place.name), place_lists.Item(
+            territory_name(place.name), region, place, 0))
+    for (name, _), number in counts.items():
+        for place in gazetteer.candidates(name, scope):
+            shown = territory_name(place.name)
+            items.setdefault(shown, place_lists.Item(shown, region, place, 0))
+            items[shown].exchanges += number
+    return sorted(items.values(), key=place_lists.Item.sort_key)
+
+
+def territory_name(name):
+    """Guam's and the Northern Marianas' villages as people name them: 'Dededo', not 'Dededo
+    Village'."""
+    for suffix in (" Village", " village"):
+        if name.endswith(suffix):
+            return name[:-len(suffix)]
+    return name
+
+
+# --- Texts ------------------------------------------------------------------------------------
+
+def fit_items(head, items, tail, limit=record_layout.CITY_TEXT_LENGTH):
     """head + as many of `items` as fit, joined by ", ", + tail, within `limit` characters; cut
     only between two items."""
     text = head + tail
@@ -185,46 +127,96 @@ def status_text(row):
     return f"Not yet in service (planned {date}); " if date else "Not yet in service; "
 
 
-def overlay_text(code, complexes, word):
-    others = sorted(complexes.get(code, {code}) - {code})
+def partners_text(code, partners, word):
+    others = sorted(partners - {code})
     return f"; {word} " + " ".join(str(other) for other in others) if others else ""
 
 
-def geographic_text(code, row, place, complexes, whole, exchanges):
-    counts = cities_of(code, complexes, whole, exchanges)
-    cities = ranked_cities(counts, place.region)
-    zone = time_zone_text(code, row)
-    tail = overlay_text(code, complexes, "overlay") + (f"; {zone}" if zone else "")
+def shown_name(item, place):
+    """A place as a list item: its name, with its region where that is not the code's."""
+    if item.region == place.region or not item.region:
+        return item.name
+    return f"{item.name} ({item.region})"
+
+
+def geographic_entry(code, row, context):
+    place = context.place_of[code]
+    items = area_items(code, context)
+    zones = {item.place.zone for item in items if item.place and item.place.zone}
+    partners = context.partners[code]
+    zone = time_zones.zone_text(zones)
+    tail = partners_text(code, partners, "overlay") + (f"; {zone}" if zone else "")
     head = status_text(row)
-    if not cities:
-        return fit_items(head, [place.full_name()], tail)
-    if place.named_in_text:
+    if place.named_in_text and items:
         head += place.full_name() + ": "
-    return fit_items(head, cities, tail)
+    elif code in CITY_OF_CODES:
+        head += CITY_OF_CODES[code] + ": "
+    names = [shown_name(item, place) for item in items] or [place.full_name()]
+    text = fit_items(head, names, tail)
+    return Entry(code, place.country, place.region, text, items, zones, partners, True)
 
 
-def service_of(row):
-    return (row["SERVICE"] or row["NOTES"]).strip().lower()
+def nongeographic_entry(code, row, context):
+    service = (row["SERVICE"] or row["NOTES"]).strip().lower()
+    region = "US" if service == "us government" else "NA"
+    country = "USA" if region == "US" else ("CANADA" if service.startswith("canadian") else "NANP")
+    text = special_codes.service_text(row) or "Non-geographic service"
+    text = fit_items(status_text(row) + text, [],
+                     partners_text(code, context.partners[code], "same service"))
+    return Entry(code, country, region, text, partners=context.partners[code])
 
 
-def nongeographic_region(row):
-    """US-only services read as US; every other non-geographic code serves the whole plan (NA)."""
-    return "US" if service_of(row) == "us government" else "NA"
+def unused_entry(code, row):
+    return Entry(code, "NANP", "NA", special_codes.unused_code_text(code, row))
 
 
-def nongeographic_country(row):
-    service = service_of(row)
-    if service == "us government":
-        return "USA"
-    return "CANADA" if service.startswith("canadian") else "NANP"
+def listed(row):
+    """Codes in service, and codes assigned but not yet in service."""
+    return row["IN_SERVICE"] == "Y" or row["ASSIGNED"] == "Yes"
 
 
-def nongeographic_text(code, row, complexes):
-    service = SERVICES.get(service_of(row), "Non-geographic service")
-    return fit_items(status_text(row) + service, [], overlay_text(code, complexes, "same service"))
+# --- The whole directory ----------------------------------------------------------------------
+
+class Context:
+    """The sources as the texts need them."""
+
+    def __init__(self, report, whole, exchanges, places):
+        self.report, self.whole, self.exchanges = report, whole, exchanges
+        self.gazetteer = place_lists.Gazetteer(places)
+        self.partners = overlays.partners({c: r for c, r in report.items()})
+        self.place_of = {}
+        for code, row in report.items():
+            place = regions.place_of(row["LOCATION"]) if row["USE"] == "G" else None
+            if place and listed(row):
+                self.place_of[code] = place
+
+    def sole_code_of_region(self, code, region):
+        """Whether every code of the region lies in this code's overlay area."""
+        same = {c for c, p in self.place_of.items() if p.region == region}
+        return same <= self.partners[code]
 
 
-# --- Encoding and records --------------------------------------------------------------------
+def directory_entries(context):
+    entries = []
+    for code in sorted(context.report):
+        row = context.report[code]
+        if code in context.place_of:
+            entries.append(geographic_entry(code, row, context))
+        elif listed(row):
+            entries.append(nongeographic_entry(code, row, context))
+        else:
+            entries.append(unused_entry(code, row))
+    return entries
+
+
+def metro_entries(entries, metro_table):
+    places_of_code = {e.code: [item.place for item in e.items if item.place]
+                      for e in entries if e.geographic}
+    partners = {e.code: e.partners for e in entries}
+    return metros.metro_codes(metro_table, places_of_code, partners)
+
+
+# --- Encoding and writing ---------------------------------------------------------------------
 
 def to_windows_1252(text):
     """The text's Windows-1252 bytes; a character that code page lacks loses its accents."""
@@ -234,69 +226,57 @@ def to_windows_1252(text):
             out += character.encode("cp1252")
         except UnicodeEncodeError:
             plain = unicodedata.normalize("NFKD", character)
-            out += "".join(c for c in plain if not unicodedata.combining(c)).encode("cp1252")
+            out += "".join(c for c in plain if not unicodedata.combining(c)).encode(
+                "cp1252", errors="ignore")
     return bytes(out)
 
 
-def record(country, region, code, text):
-    line = f"{country:<{COUNTRY_WIDTH}}{region:<2}  {code:03d}     "
-    return to_windows_1252(line) + to_windows_1252(text)[:CITY_TEXT_LIMIT]
+def directory_lines(entries):
+    return [to_windows_1252(record_layout.directory_record(e.country, e.region, e.code, e.text))
+            for e in entries]
 
 
-def listed(row):
-    """Codes in service, and codes assigned but not yet in service."""
-    return row["IN_SERVICE"] == "Y" or row["ASSIGNED"] == "Yes"
-
-
-def directory_records(report, complexes, whole, exchanges):
-    records = []
-    for code in sorted(report):
-        row = report[code]
-        if not listed(row):
-            continue
-        place = regions.place_of(row["LOCATION"]) if row["USE"] == "G" else None
-        if place:
-            text = geographic_text(code, row, place, complexes, whole, exchanges)
-            records.append(record(place.country, place.region, code, text))
-        else:
-            text = nongeographic_text(code, row, complexes)
-            records.append(record(nongeographic_country(row), nongeographic_region(row), code,
-                                  text))
-    return records
-
-
-def metro_lines(complexes):
-    lines = []
-    for name, core in sorted(metro_table.METRO_AREAS, key=lambda metro: metro[0]):
-        if len(name) > METRO_NAME_LENGTH:
-            raise ValueError(f"metro name longer than {METRO_NAME_LENGTH}: {name}")
-        codes = set()
-        for code in core:
-            codes |= complexes.get(code, {code})
-        # A blank always follows the name field, also after a name of the full 19 characters.
-        lines.append(to_windows_1252(f"{name:<{METRO_NAME_LENGTH}} " +
-                                     " ".join(str(code) for code in sorted(codes))))
-    return lines
+def metro_lines(metro_result):
+    return [to_windows_1252(record_layout.metro_record(name, codes))
+            for name, (codes, _) in sorted(metro_result.items())]
 
 
 def write_lines(path, lines):
     path.write_bytes(b"".join(line + b"\r\n" for line in lines))
 
 
+def summary(entries, metro_result):
+    geographic = [e for e in entries if e.geographic]
+    three = sum(1 for e in geographic if len(e.items) >= 3)
+    zoned = sum(1 for e in geographic if e.zones)
+    country_only = sum(1 for e in geographic if not e.items)
+    return (f"{len(entries)} records: {len(geographic)} geographic codes, {three} with 3 or more "
+            f"places, {zoned} with time zones, {country_only} naming only their region; "
+            f"{len(metro_result)} metro areas")
+
+
+def build(metro_counties=metros.METRO_COUNTIES):
+    """(directory entries, metro result) from the committed sources."""
+    report = source_files.read_report()
+    whole, exchanges = source_files.read_geocoding()
+    context = Context(report, whole, exchanges, source_files.read_places())
+    entries = directory_entries(context)
+    return entries, metro_entries(entries, metros.read_metro_counties(metro_counties))
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--report", type=pathlib.Path, default=DEFAULT_REPORT)
-    parser.add_argument("--geocoding", type=pathlib.Path, default=DEFAULT_GEOCODING)
     parser.add_argument("--out", type=pathlib.Path,
                         default=pathlib.Path(__file__).resolve().parents[1] / "data")
+    parser.add_argument("--metro-counties", type=pathlib.Path, default=metros.METRO_COUNTIES)
+    parser.add_argument("--quiet", action="store_true", help="print no summary")
     args = parser.parse_args(argv)
-
-    report = read_report(args.report)
-    whole, exchanges = read_geocoding(args.geocoding)
-    complexes = overlay_complexes({c: r for c, r in report.items() if listed(r)})
+    entries, metro_result = build(args.metro_counties)
     args.out.mkdir(parents=True, exist_ok=True)
-    write_lines(args.out / "cities.txt", directory_records(report, complexes, whole, exchanges))
-    write_lines(args.out / "metro.txt", metro_lines(complexes))
+    write_lines(args.out / "cities.txt", directory_lines(entries))
+    write_lines(args.out / "metro.txt", metro_lines(metro_result))
+    if not args.quiet:
+        print(summary(entries, metro_result))
     return 0
 
 

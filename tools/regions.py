@@ -1,5 +1,6 @@
-"""Regions of the numbering plan: the two-letter region of each report location, its name, and
-the country column of a directory record."""
+# SPDX-License-Identifier: Apache-2.0
+# Regions of the numbering plan: the two-letter region of each report location, its name, its
+# country column, and how GeoNames codes it.
 
 # US states, the District and territories, by postal code. The report gives these as postal codes.
 US_REGIONS = {
@@ -103,3 +104,43 @@ REGION_NAMES = (set(US_REGIONS.values()) | OTHER_REGION_NAMES |
 def is_region_name(description):
     """Whether a geocoding description names a whole region rather than a city."""
     return description in REGION_NAMES
+
+
+# Two-digit state FIPS codes, which prefix GeoNames' three-digit US county codes.
+STATE_FIPS = {
+    "AL": "01", "AK": "02", "AZ": "04", "AR": "05", "CA": "06", "CO": "08", "CT": "09",
+    "DE": "10", "DC": "11", "FL": "12", "GA": "13", "HI": "15", "ID": "16", "IL": "17",
+    "IN": "18", "IA": "19", "KS": "20", "KY": "21", "LA": "22", "ME": "23", "MD": "24",
+    "MA": "25", "MI": "26", "MN": "27", "MS": "28", "MO": "29", "MT": "30", "NE": "31",
+    "NV": "32", "NH": "33", "NJ": "34", "NM": "35", "NY": "36", "NC": "37", "ND": "38",
+    "OH": "39", "OK": "40", "OR": "41", "PA": "42", "RI": "44", "SC": "45", "SD": "46",
+    "TN": "47", "TX": "48", "UT": "49", "VT": "50", "VA": "51", "WA": "53", "WV": "54",
+    "WI": "55", "WY": "56", "PR": "72",
+}
+
+# GeoNames' first-level codes of the Canadian provinces and territories.
+CANADIAN_ADMIN1 = {
+    "01": "AB", "02": "BC", "03": "MB", "04": "NB", "05": "NL", "07": "NS", "08": "ON",
+    "09": "PE", "10": "QC", "11": "SK", "12": "YT", "13": "NT", "14": "NU",
+}
+
+
+
+def region_of_place(country, admin1):
+    """The two-letter region of a GeoNames place: the state in the US, the province in Canada,
+    the country or territory elsewhere."""
+    if country == "US":
+        return admin1
+    if country == "CA":
+        return CANADIAN_ADMIN1.get(admin1, "")
+    return country
+
+
+def county_code(country, admin1, admin2):
+    """A place's county as the metro table writes it: five-digit FIPS in the US (Puerto Rico's
+    municipios included), GeoNames' census division or subdivision code in Canada."""
+    if country == "US" and admin1 in STATE_FIPS and admin2:
+        return STATE_FIPS[admin1] + admin2
+    if country == "PR" and admin1:
+        return STATE_FIPS["PR"] + admin1  # GeoNames files Puerto Rico's municipios as admin1
+    return admin2

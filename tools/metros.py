@@ -1,0 +1,63 @@
+# SPDX-License-Identifier: Apache-2.0
+# Metro areas by county: the reviewed table of each metro's counties (or Canadian census
+# subdivisions), and the codes that serve the places in them.
+
+import collections
+import csv
+import pathlib
+
+import place_names
+
+METRO_COUNTIES = pathlib.Path(__file__).resolve().parent / "metro_counties.csv"
+
+
+class Unit:
+    """One county (US, by five-digit FIPS code) or census subdivision (Canada, by its code and
+    municipality name) of a metro area."""
+
+    def __init__(self, country, region, code, name):
+        self.country, self.region, self.code, self.name = country, region, code, name
+
+    def keys(self):
+        """The keys under which a place in this unit is indexed (see place_keys)."""
+        if self.country == "US":
+            return [("county", self.region, self.code)]
+        return [("county", self.region, self.code),
+                ("name", self.region, place_names.name_key(self.name))]
+
+
+def place_keys(place):
+    return [("county", place.region, place.county),
+            ("name", place.region, place_names.name_key(place.name))]
+
+
+def read_metro_counties(path=METRO_COUNTIES):
+    """{metro name: [Unit]} in the table's order; lines starting with '#' are comments."""
+    with open(path, encoding="utf-8", newline="") as source:
+        lines = [line for line in source if line.strip() and not line.startswith("#")]
+    metros = collections.defaultdict(list)
+    for row in csv.DictReader(lines):
+        unit = Unit(row["country"].strip(), row["region"].strip(), row["unit_code"].strip(),
+                    row["unit_name"].strip())
+        metros[row["metro"].strip()].append(unit)
+    return dict(metros)
+
+
+def metro_codes(metros, places_of_code, partners):
+    """{metro name: (codes, {unit code: whether a code serves a place in it})}: every code with
+    a place in one of the metro's units, and every overlay partner of those codes."""
+    codes_at = collections.defaultdict(set)
+    for code, places in places_of_code.items():
+        for place in places:
+            for key in place_keys(place):
+                codes_at[key].add(code)
+    result = {}
+    for name, units in metros.items():
+        codes, covered = set(), {}
+        for unit in units:
+            serving = set().union(*(codes_at.get(key, set()) for key in unit.keys()))
+            covered[unit.code] = bool(serving)
+            for code in serving:
+                codes |= partners.get(code, {code})
+        result[name] = (codes, covered)
+    return result

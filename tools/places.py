@@ -1,0 +1,151 @@
+# SPDX-License-Identifier: Apache-2.0
+# The places of a code's area: geocoding rate centres matched to gazetteer places by name and
+# region, sub-areas taken to their city, ranked by population.
+
+import collections
+import math
+import re
+import statistics
+
+import place_names
+
+# New York City's exchanges name neighbourhoods; a person knows the borough.
+NEW_YORK_BOROUGHS = {
+    "New York": "Manhattan", "Manhattan": "Manhattan", "Brooklyn": "Brooklyn",
+    "Downtown Brooklyn": "Brooklyn", "Bronx": "The Bronx", "The Bronx": "The Bronx",
+    "Staten Island": "Staten Island", "Queens": "Queens", "Jamaica": "Queens",
+    "Flushing": "Queens", "Long Island City": "Queens", "Far Rockaway": "Queens",
+    "Elmhurst": "Queens", "Astoria": "Queens", "Bayside": "Queens", "Forest Hills": "Queens",
+    "Rockaway Park": "Queens", "Ridgewood": "Queens", "Jackson Heights": "Queens",
+}
+# Rate centres that the gazetteer knows by another name.
+OTHER_NAMES = {
+    ("Dawson", "YT"): "Dawson City",
+}
+# A matched place farther than this from the middle of its code's other places is taken to be
+# another place of the same name, unless the code's places are spread that wide anyway.
+FAR_KM = 300
+# A section of a city (GeoNames PPLX) is shown as the largest city within this distance.
+SECTION_KM = 20
+
+
+class Item:
+    """One place of a code's area as the directory shows it."""
+
+    def __init__(self, name, region, place, exchanges):
+        self.name, self.region, self.place, self.exchanges = name, region, place, exchanges
+
+    @property
+    def population(self):
+        return self.place.population if self.place else 0
+
+    def sort_key(self):
+        return (-self.population, -self.exchanges, self.name)
+
+    def __repr__(self):
+        return f"{self.name}/{self.region}/{self.population}/{self.exchanges}"
+
+
+def distance_km(a, b):
+    lat1, lon1, lat2, lon2 = map(math.radians, (a[0], a[1], b[0], b[1]))
+    h = (math.sin((lat2 - lat1) / 2) ** 2 +
+         math.cos(lat1) * math.cos(lat2) * math.sin((lon2 - lon1) / 2) ** 2)
+    return 6371 * 2 * math.asin(math.sqrt(min(1.0, h)))
+
+
+def rate_centre(description):
+    """A geocoding description as (name, region): 'Jersey City, NJ' -> ('Jersey City', 'NJ');
+    'West Spring Creek Parkway, Plano, TX' -> ('Plano', 'TX'): the city, not the sub-area."""
+    match = re.fullmatch(r"(.*), ([A-Z]{2})", description)
+    if not match:
+        return description, ""
+    name, region = match.groups()
+    name = name.split(", ")[-1]
+    if region == "NY" and name in NEW_YORK_BOROUGHS:
+        name = NEW_YORK_BOROUGHS[name]
+    return OTHER_NAMES.get((name, region), name), region
+
+
+class Gazetteer:
+    """The gazetteer's places by region and name key."""
+
+    def __init__(self, places):
+        self.by_name = collections.defaultdict(list)
+        self.by_region = collections.defaultdict(list)
+        for place in places:
+            self.by_name[(self.scope(place), place_names.name_key(place.name))].append(place)
+            self.by_region[self.scope(place)].append(place)
+
+    @staticmethod
+    def scope(place):
+        """The key of a place's region: a US state or Canadian province, or 'country:XX'
+        elsewhere, since Montserrat (MS) and the Cayman Islands (KY) share their two letters with
+        Mississippi and Kentucky."""
+        return place.region if place.country in ("US", "CA") else "country:" + place.country
+
+    def candidates(self, name, region):
+        return self.by_name.get((region, place_names.name_key(name)), [])
+
+    def city_of_section(self, place):
+        """A city section's city: the largest place near it that is not itself a section."""
+        if place.feature != "PPLX":
+            return place
+        near = [other for other in self.by_region[self.scope(place)]
+                if other.feature not in ("PPLX", "") and other.population > place.population
+                and distance_km((place.lat, place.lon), (other.lat, other.lon)) <= SECTION_KM]
+        return max(near, key=lambda other: other.population, default=place)
+
+    def largest(self, region):
+        """A region's places with a known population, largest first (region as scope gives)."""
+        return sorted((place for place in self.by_region[region] if place.population > 0),
+                      key=lambda place: (-place.population, place.name))
+
+
+def _middle(points):
+    return (statistics.median(p[0] for p in points), statistics.median(p[1] for p in points))
+
+
+def match_places(counts, gazetteer):
+    """Gazetteer places for rate centres {(name, region): exchanges}: {(name, region): place or
+    None}. Where a name is ambiguous within its region, or a match lies far from the code's other
+    places, the place nearest those others is taken, or none."""
+    found = {key: gazetteer.candidates(*key) for key in counts}
+    sure = [places[0] for places in found.values() if len(places) == 1]
+    points = [(p.lat, p.lon) for p in sure] or [(p.lat, p.lon) for ps in found.values()
+                                                for p in ps]
+    if not points:
+        return {key: None for key in counts}
+    middle = _middle(points)
+    spread = statistics.median(distance_km(middle, point) for point in points)
+    reach = max(FAR_KM, 3 * spread)
+    matched = {}
+    for key, places in found.items():
+        near = [p for p in places if distance_km(middle, (p.lat, p.lon)) <= reach]
+        known = [p for p in places if p.population > 0]
+        if not near and len(known) == 1:
+            near = known  # the one town of that name with a known population, however far
+        best = min(near, key=lambda p: (distance_km(middle, (p.lat, p.lon)), -p.population),
+                   default=None)
+        matched[key] = gazetteer.city_of_section(best) if best else None
+    return matched
+
+
+def ranked_items(counts, gazetteer, home_region):
+    """The shown places of rate centres {(name, region): exchanges}, largest population first;
+    exchange counts break ties and order the places the gazetteer lacks. Names the directory
+    cannot show (streets, or abbreviations it cannot write out) are left out."""
+    matched = match_places(counts, gazetteer)
+    items = {}
+    for (name, region), exchanges in counts.items():
+        place = matched[(name, region)]
+        shown = place.name if place else place_names.written_out(name)
+        shown_region = place.region if place else region
+        if not place and (place_names.street_words_in(shown) or
+                          place_names.abbreviations_in(shown)):
+            continue
+        key = (shown, shown_region)
+        if key in items:
+            items[key].exchanges += exchanges
+        else:
+            items[key] = Item(shown, shown_region, place, exchanges)
+    return sorted(items.values(), key=Item.sort_key)

@@ -1,0 +1,87 @@
+# SPDX-License-Identifier: Apache-2.0
+# Readers of the committed sources under tools/sources/: the NPA report, the geocoding file and
+# the GeoNames place extract.
+
+import collections
+import csv
+import pathlib
+
+import regions
+
+SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
+REPORT = SOURCES / "nanpa-npa-report-2025-11-26.csv"
+GEOCODING = SOURCES / "libphonenumber-9.0.35-geocoding-en-1.txt"
+PLACES = SOURCES / "geonames-places.tsv"
+
+# Known errors of the geocoding file.
+GEOCODING_FIXES = {"British Colombia": "British Columbia"}
+# The first digit of an exchange (NXX) is 2 to 9.
+EXCHANGES = [f"{n}" for n in range(200, 1000)]
+
+
+def read_report(path=REPORT):
+    """The report's rows by code (int). Its first line is the file date, then the header."""
+    with open(path, encoding="utf-8-sig", newline="") as source:
+        lines = source.read().splitlines()
+    rows = csv.DictReader(lines[1:])
+    return {int(row["NPA_ID"]): {k: (v or "").strip() for k, v in row.items() if k}
+            for row in rows}
+
+
+def read_geocoding(path=GEOCODING):
+    """For each code (int): its code-wide description (the 4-digit line), and the number of
+    exchanges that each description covers. A 5-, 6- or 7-digit prefix covers every exchange
+    that begins with its digits and that no longer prefix claims."""
+    whole = {}
+    prefixes = collections.defaultdict(dict)
+    with open(path, encoding="utf-8") as source:
+        for line in source:
+            line = line.strip()
+            if not line or line.startswith("#") or "|" not in line:
+                continue
+            prefix, description = line.split("|", 1)
+            description = GEOCODING_FIXES.get(description, description)
+            code = int(prefix[1:4])
+            if len(prefix) == 4:
+                whole[code] = description
+            else:
+                prefixes[code][prefix[4:]] = description
+    exchanges = {}
+    for code, by_prefix in prefixes.items():
+        counts = collections.Counter()
+        for exchange in EXCHANGES:
+            for length in (3, 2, 1):
+                description = by_prefix.get(exchange[:length])
+                if description is not None:
+                    counts[description] += 1
+                    break
+        exchanges[code] = counts
+    return whole, exchanges
+
+
+class GazetteerPlace:
+    """One populated place of the GeoNames extract."""
+
+    __slots__ = ("name", "country", "admin1", "admin2", "lat", "lon", "population", "feature",
+                 "zone", "region", "county")
+
+    def __init__(self, fields):
+        (self.name, self.country, self.admin1, self.admin2, lat, lon, population, self.feature,
+         self.zone) = fields
+        self.lat, self.lon, self.population = float(lat), float(lon), int(population)
+        self.region = regions.region_of_place(self.country, self.admin1)
+        self.county = regions.county_code(self.country, self.admin1, self.admin2)
+
+    def __repr__(self):
+        return f"{self.name} ({self.region}, {self.population})"
+
+
+def read_places(path=PLACES):
+    """The places of the extract, in its order."""
+    places = []
+    with open(path, encoding="utf-8") as source:
+        for line in source:
+            if line.startswith("#") or not line.strip():
+                continue
+            places.append(GazetteerPlace(line.rstrip("\n").split("\t")))
+    return places
