@@ -209,11 +209,22 @@ def directory_entries(context):
     return entries
 
 
-def metro_entries(entries, metro_table):
+def overlaid_by(partners):
+    """code -> every code whose overlay area takes it in (itself included)."""
+    result = collections.defaultdict(set)
+    for code in partners:
+        for member in overlays.area_members(code, partners):
+            result[member].add(code)
+    return result
+
+
+def metro_entries(entries, metro_table, partners):
     places_of_code = {e.code: [item.place for item in e.items if item.place]
                       for e in entries if e.geographic}
-    partners = {e.code: e.partners for e in entries}
-    return metros.metro_codes(metro_table, places_of_code, partners)
+    listed_codes = {e.code for e in entries if e.geographic}
+    covering = {code: {c for c in over if c in listed_codes}
+                for code, over in overlaid_by(partners).items()}
+    return metros.metro_codes(metro_table, places_of_code, covering)
 
 
 # --- Encoding and writing ---------------------------------------------------------------------
@@ -261,7 +272,8 @@ def build(metro_counties=metros.METRO_COUNTIES):
     whole, exchanges = source_files.read_geocoding()
     context = Context(report, whole, exchanges, source_files.read_places())
     entries = directory_entries(context)
-    return entries, metro_entries(entries, metros.read_metro_counties(metro_counties))
+    return entries, metro_entries(entries, metros.read_metro_counties(metro_counties),
+                                  context.partners)
 
 
 def main(argv=None):

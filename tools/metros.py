@@ -43,9 +43,11 @@ def read_metro_counties(path=METRO_COUNTIES):
     return dict(metros)
 
 
-def metro_codes(metros, places_of_code, partners):
+def metro_codes(metros, places_of_code, overlaid_by):
     """{metro name: (codes, {unit code: whether a code serves a place in it})}: every code with
-    a place in one of the metro's units, and every overlay partner of those codes."""
+    a place in one of the metro's units, and every code that overlays one of those codes
+    (`overlaid_by`: code -> the codes whose area takes it in). A partner of a province-wide
+    overlay that does not overlay the metro's codes (780 beside Calgary's 403) stays out."""
     codes_at = collections.defaultdict(set)
     for code, places in places_of_code.items():
         for place in places:
@@ -58,6 +60,6 @@ def metro_codes(metros, places_of_code, partners):
             serving = set().union(*(codes_at.get(key, set()) for key in unit.keys()))
             covered[unit.code] = bool(serving)
             for code in serving:
-                codes |= partners.get(code, {code})
+                codes |= overlaid_by.get(code, set()) | {code}
         result[name] = (codes, covered)
     return result

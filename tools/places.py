@@ -24,7 +24,14 @@ OTHER_NAMES = {
 }
 # A matched place farther than this from the middle of its code's other places is taken to be
 # another place of the same name, unless the code's places are spread that wide anyway.
-FAR_KM = 300
+FAR_KM = 100
+# A match beyond FAR_KM must lie this close to another place of the same code, or be a town of
+# at least BIG_TOWN people: a lone namesake in another part of the state is a different place.
+NEIGHBOUR_KM = 60
+BIG_TOWN = 20000
+# A code whose places lie this far apart spans a territory (Nunavut, Alaska); there the one town
+# of a name is taken however far it lies.
+VAST_KM = 800
 # A section of a city (GeoNames PPLX) is shown as the largest city within this distance.
 SECTION_KM = 20
 
@@ -117,14 +124,24 @@ def match_places(counts, gazetteer):
         return {key: None for key in counts}
     middle = _middle(points)
     spread = statistics.median(distance_km(middle, point) for point in points)
-    reach = max(FAR_KM, 3 * spread)
+    reach = max(FAR_KM, 2.5 * spread)
+    def plausible(p):
+        away = distance_km(middle, (p.lat, p.lon))
+        if away <= FAR_KM:
+            return True
+        if away > reach:
+            return False
+        return p.population >= BIG_TOWN or any(
+            0 < distance_km((p.lat, p.lon), point) <= NEIGHBOUR_KM for point in points)
+
     matched = {}
     for key, places in found.items():
-        near = [p for p in places if distance_km(middle, (p.lat, p.lon)) <= reach]
+        near = [p for p in places if plausible(p)]
         known = [p for p in places if p.population > 0]
-        if not near and len(known) == 1:
-            near = known  # the one town of that name with a known population, however far
-        best = min(near, key=lambda p: (distance_km(middle, (p.lat, p.lon)), -p.population),
+        if not near and len(known) == 1 and reach >= VAST_KM:
+            near = known  # a code spanning a territory: its one town of that name, however far
+        # A place of known population before a namesake without one (often a neighbourhood).
+        best = min(near, key=lambda p: (p.population == 0, distance_km(middle, (p.lat, p.lon))),
                    default=None)
         matched[key] = gazetteer.city_of_section(best) if best else None
     return matched
