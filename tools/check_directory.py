@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Checks the shipped "cities.txt" and "metro.txt" against the NPA report: every code listed once
-with the right region, the record layout the program reads, and complete metro lines.
+# SPDX-License-Identifier: Apache-2.0
+# Checks the shipped "cities.txt" and "metro.txt" against the sources: layout and encoding, and
+# each fault class the directory once had (partners, corrections, zones, non-places, order,
+# stub lists, region-only texts, skipped prefixes, metro codes and counties).
+"""Checks data/cities.txt and data/metro.txt against the committed sources.
 
-Usage: check_directory.py [--data FOLDER] [--report CSV]
-Prints one line per failed check and a summary; exits 1 when any check fails."""
+Usage: check_directory.py [--data FOLDER] [--counts]
+Prints one line per failed check and a count per fault class; exits 1 when any check fails."""
 
 import argparse
 import collections
@@ -13,119 +16,242 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import make_directory  # noqa: E402
-import metro_table  # noqa: E402
+import overlays  # noqa: E402
+import place_names  # noqa: E402
+import places as place_lists  # noqa: E402
+import record_layout as layout  # noqa: E402
 import regions  # noqa: E402
+import source_files  # noqa: E402
+import time_zones  # noqa: E402
 
-RECORD_LENGTH = 524
+CLASSES = {
+    "layout": "record layout, encoding, order and coverage",
+    "1 partners": "overlay partners other than the code's own report row",
+    "2 corrections": "a report error copied (partners or places of a corrected code)",
+    "3 zones": "time zones other than those of the code's places",
+    "4 non-places": "streets, abbreviations or garbled names shown as places",
+    "5 order": "a smaller place listed before a larger one",
+    "6 stub lists": "codes of one overlay area showing different places",
+    "7 region only": "geographic codes naming only their region or country",
+    "8 prefixes": "places named by 5- or 6-digit prefixes missing from a text with room",
+    "9 metro codes": "metro lines missing a code that serves one of their counties",
+    "metro counties": "metro counties or subdivisions that no code's place lies in",
+}
+ZONE_WORD = re.compile(r"\b(Newfoundland|Atlantic|Eastern|Central|Mountain|Pacific|Alaska|"
+                       r"Hawaii-Aleutian|Hawaii|Samoa|Chamorro)\b")
 
 
-def lines_of(path, problems):
+class Parsed:
+    """The parts of a geographic city text: items, partners and zone words."""
+
+    def __init__(self, text):
+        parts = text.split("; ")
+        self.partners, self.zones, self.items, self.foreign = set(), set(), [], set()
+        for part in parts:
+            if part.startswith(("overlay ", "same service ")):
+                self.partners = {int(c) for c in re.findall(r"\d{3}", part)}
+            elif " time" in part or "UTC" in part:
+                self.zones |= set(ZONE_WORD.findall(part.split(";")[0]))
+            elif part.startswith("Not yet in service"):
+                continue
+            elif not self.items:
+                names = part.split(": ", 1)[-1]
+                self.items = [re.sub(r" \([A-Z]{2}\)$", "", name) for name in names.split(", ")]
+                self.foreign = {re.sub(r" \([A-Z]{2}\)$", "", name) for name in names.split(", ")
+                                if re.search(r" \([A-Z]{2}\)$", name)}
+
+
+def read_lines(path, problems):
     data = path.read_bytes()
     if not data.endswith(b"\r\n"):
-        problems.append(f"{path.name}: does not end with CR LF")
+        problems["layout"].append(f"{path.name}: does not end with CR LF")
     lines = data.split(b"\r\n")[:-1]
+    texts = []
     for number, line in enumerate(lines, 1):
         if b"\r" in line or b"\n" in line:
-            problems.append(f"{path.name}:{number}: a line end other than CR LF")
+            problems["layout"].append(f"{path.name}:{number}: a line end other than CR LF")
         try:
-            line.decode("cp1252")
+            texts.append(line.decode("cp1252"))
         except UnicodeDecodeError as error:
-            problems.append(f"{path.name}:{number}: byte outside Windows-1252 ({error.reason})")
-    return lines
+            problems["layout"].append(f"{path.name}:{number}: not Windows-1252 ({error.reason})")
+            texts.append(line.decode("cp1252", errors="replace"))
+    return texts
 
 
-def expected_region(row):
-    place = regions.place_of(row["LOCATION"]) if row["USE"] == "G" else None
-    return place.region if place else make_directory.nongeographic_region(row)
-
-
-def check_cities(lines, report, problems):
+def check_layout(lines, report, problems):
     codes = []
     for number, line in enumerate(lines, 1):
-        where = f"cities.txt:{number}"
-        text = line.decode("cp1252", errors="replace")
-        if not re.fullmatch(r"[A-Z. ]{12}[A-Z]{2}  \d{3}     .+", text):
-            problems.append(f"{where}: not in the record layout: {text[:40]!r}")
+        if not re.fullmatch(r"[A-Z. ]{12}[A-Z]{2}  \d{3}     .+", line):
+            problems["layout"].append(f"cities.txt:{number}: not in the record layout")
             continue
-        if len(line) > RECORD_LENGTH:
-            problems.append(f"{where}: city text longer than 500 characters")
-        code = int(text[16:19])
-        codes.append(code)
-        row = report.get(code)
-        if row is None:
-            problems.append(f"{where}: code {code} is not in the report")
-        elif text[12:14] != expected_region(row):
-            problems.append(f"{where}: region {text[12:14]} but the report says "
-                            f"{row['LOCATION'] or row['SERVICE']!r}")
-        elif row["IN_SERVICE"] != "Y" and not text[24:].startswith("Not yet in service"):
-            problems.append(f"{where}: code {code} is not in service, and the text does not say so")
-    if codes != sorted(codes):
-        problems.append("cities.txt: records are not sorted by code")
-    duplicates = sorted(code for code, count in collections.Counter(codes).items() if count > 1)
-    if duplicates:
-        problems.append(f"cities.txt: codes listed more than once: {duplicates}")
-    missing = sorted(c for c, row in report.items() if make_directory.listed(row) and c not in codes)
+        if len(line) > layout.RECORD_LENGTH:
+            problems["layout"].append(f"cities.txt:{number}: city text over 500 characters")
+        codes.append(int(layout.code_of(line)))
+    if codes != sorted(set(codes)):
+        problems["layout"].append("cities.txt: codes out of order or listed twice")
+    missing = sorted(set(range(200, 1000)) - set(codes))
     if missing:
-        problems.append(f"cities.txt: codes in service or assigned without a record: {missing}")
-    return set(codes)
+        problems["layout"].append(f"cities.txt: codes 200-999 without a record: {missing}")
+    for line in lines:
+        code = int(layout.code_of(line))
+        row = report.get(code)
+        if row and row["IN_SERVICE"] != "Y" and make_directory.listed(row) and \
+                "Not yet in service" not in layout.city_text_of(line):
+            problems["layout"].append(f"cities.txt: {code} is not in service, the text says not")
 
 
-def check_metro(lines, listed_codes, complexes, problems):
-    """Each line: a unique name alone in columns 1-19, then codes that all have a record; its
-    metro's core codes with every code of their overlay complexes, and nothing else."""
-    cores = {name: core for name, core in metro_table.METRO_AREAS}
-    names = []
-    for number, line in enumerate(lines, 1):
-        where = f"metro.txt:{number}"
-        text = line.decode("cp1252", errors="replace")
-        name = text[:19].rstrip()
-        names.append(name)
-        if not name or text[:1] == " " or (len(text) > 19 and text[19] != " "):
-            problems.append(f"{where}: the name does not fill columns 1-19 alone: {text!r}")
-        codes = [int(code) for code in text[20:].split()]
-        if not codes or codes != sorted(codes):
-            problems.append(f"{where}: no codes, or codes out of order")
-        for code in sorted(set(codes) - listed_codes):
-            problems.append(f"{where}: code {code} has no record in cities.txt")
-        core = cores.get(name)
-        if core is None:
-            problems.append(f"{where}: {name!r} is not in the metro table")
+def gazetteer_place(name, region, gazetteer):
+    found = gazetteer.candidates(name, region)
+    return max(found, key=lambda p: p.population) if found else None
+
+
+def check_cities(lines, context, entries, problems):
+    by_code = {int(layout.code_of(line)): line for line in lines}
+    expected = {e.code: e for e in entries}
+    rows = context.partners
+    area_texts = collections.defaultdict(dict)
+    for code, entry in sorted(expected.items()):
+        line = by_code.get(code)
+        if line is None:
             continue
-        for code in core:
-            absent = sorted(complexes.get(code, {code}) - set(codes))
-            if absent:
-                problems.append(f"{where}: {name}: the overlay complex of {code} lacks {absent}")
-        extra = set(codes) - set().union(*(complexes.get(code, {code}) for code in core))
-        if extra:
-            problems.append(f"{where}: {name}: codes outside its core and complexes: {extra}")
-    if len(set(names)) != len(names):
-        problems.append("metro.txt: metro names are not unique")
-    if len(names) != len(cores):
-        problems.append(f"metro.txt: {len(names)} lines for {len(cores)} metro areas")
-    return names
+        text = layout.city_text_of(line)
+        if entry.geographic or entry.partners:
+            shown = Parsed(text)
+            own = rows[code] - {code}
+            if shown.partners != own:
+                corrected = code in overlays.CORRECTIONS
+                key = "2 corrections" if corrected else "1 partners"
+                problems[key].append(f"{code}: partners {sorted(shown.partners)}, own row "
+                                     f"{sorted(own)}")
+        if not entry.geographic:
+            continue
+        region = layout.region_of(line)
+        place = context.place_of[code]
+        if code in overlays.AREA_CORRECTIONS or code in overlays.CORRECTIONS:
+            if shown.items[:3] != [item.name for item in entry.items[:3]] and entry.items:
+                problems["2 corrections"].append(f"{code}: places not those of its own area")
+        want_zones = time_zones.zone_words(entry.zones)
+        if shown.zones != want_zones:
+            problems["3 zones"].append(f"{code}: zones {sorted(shown.zones)}, its places lie in "
+                                       f"{sorted(want_zones)}")
+        for name in shown.items:
+            known = gazetteer_place(name, region, context.gazetteer)
+            bad = place_names.abbreviations_in(name) + (
+                [] if known else place_names.street_words_in(name))
+            garbled = any(len(word) >= 6 and not re.search(r"[aeiouy]", word)
+                          for word in place_names.plain(name).split())
+            if bad or garbled:
+                problems["4 non-places"].append(f"{code}: {name!r}")
+        scope = region if place.country in ("USA", "CANADA") and \
+            region not in regions.US_TERRITORIES else "country:" + region
+        own_sizes = {item.name: item.population for item in entry.items}
+        sizes = [own_sizes[name] if name in own_sizes else
+                 getattr(gazetteer_place(name, scope, context.gazetteer), "population", 0)
+                 for name in shown.items if name not in shown.foreign]
+        known = [size for size in sizes if size > 0]
+        if known and sizes[0] < max(known):
+            home = [name for name in shown.items if name not in shown.foreign]
+            problems["5 order"].append(f"{code}: {home[0]} listed before "
+                                       f"{home[sizes.index(max(known))]}")
+        if not entry.items or shown.items == [place.full_name()] or not shown.items:
+            if not entry.items or shown.items in ([], [place.full_name()]):
+                problems["7 region only"].append(f"{code}: names only {place.full_name()}")
+        area = frozenset(overlays.area_members(code, rows) & set(context.place_of))
+        area_texts[area][code] = shown.items
+        check_prefixes(code, text, shown, context, problems)
+    for area, texts in area_texts.items():
+        lists = sorted(texts.values(), key=len)
+        if any(lists[-1][:len(items)] != items for items in lists):
+            sizes = {code: len(items) for code, items in texts.items()}
+            problems["6 stub lists"].append(f"area {sorted(area)}: places per code {sizes}")
+
+
+def check_prefixes(code, text, shown, context, problems):
+    """Places that only a 5- or 6-digit prefix names, missing from a text that has room."""
+    if len(text) > layout.CITY_TEXT_LENGTH - 40:
+        return
+    listed = set(shown.items)
+    for member in overlays.area_members(code, context.partners):
+        for description in context.short_prefixes.get(member, ()):
+            name, region = place_lists.rate_centre(description)
+            place = gazetteer_place(name, region, context.gazetteer)
+            place = place and context.gazetteer.city_of_section(place)
+            if regions.is_region_name(name) or region != layout.region_of("x" * 12 + region):
+                continue
+            if place and place.name not in listed and name not in listed:
+                problems["8 prefixes"].append(f"{code}: {place.name} ({description})")
+
+
+def check_metro(lines, metro_result, problems):
+    shown = {}
+    for number, line in enumerate(lines, 1):
+        name = line[:layout.METRO_NAME_LENGTH].rstrip()
+        if len(line) > layout.METRO_NAME_LENGTH and line[layout.METRO_NAME_LENGTH] != " ":
+            problems["layout"].append(f"metro.txt:{number}: the name does not fill columns 1-19")
+        shown[name] = {int(code) for code in line[layout.METRO_NAME_LENGTH:].split()}
+    if list(shown) != sorted(shown) or len(shown) != len(lines):
+        problems["layout"].append("metro.txt: names not sorted or not unique")
+    for name, (codes, covered) in sorted(metro_result.items()):
+        if name not in shown:
+            problems["9 metro codes"].append(f"{name}: no line")
+            continue
+        missing = sorted(codes - shown[name])
+        if missing:
+            problems["9 metro codes"].append(f"{name}: lacks {missing}")
+        for unit, served in sorted(covered.items()):
+            # A Canadian subdivision counts as covered where its census division is.
+            division = unit[:4] if len(unit) == 7 else None
+            if division and any(other.startswith(division) and ok
+                                for other, ok in covered.items()):
+                continue
+            if not served:
+                problems["metro counties"].append(f"{name}: no code serves unit {unit}")
+
+
+def short_prefixes(path=source_files.GEOCODING):
+    """code -> descriptions of its 5- and 6-digit prefixes."""
+    found = collections.defaultdict(list)
+    with open(path, encoding="utf-8") as source:
+        for line in source:
+            prefix, _, description = line.strip().partition("|")
+            if prefix.isdigit() and len(prefix) in (5, 6):
+                found[int(prefix[1:4])].append(description)
+    return found
 
 
 def main(argv=None):
     root = pathlib.Path(__file__).resolve().parents[1]
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--data", type=pathlib.Path, default=root / "data")
-    parser.add_argument("--report", type=pathlib.Path, default=make_directory.DEFAULT_REPORT)
+    parser.add_argument("--counts", action="store_true",
+                        help="print only the count of each fault class")
     args = parser.parse_args(argv)
 
-    report = make_directory.read_report(args.report)
-    complexes = make_directory.overlay_complexes(
-        {c: r for c, r in report.items() if make_directory.listed(r)})
-    problems = []
-    records = lines_of(args.data / "cities.txt", problems)
-    codes = check_cities(records, report, problems)
-    metros = check_metro(lines_of(args.data / "metro.txt", problems), codes, complexes, problems)
+    report = source_files.read_report()
+    whole, exchanges = source_files.read_geocoding()
+    context = make_directory.Context(report, whole, exchanges, source_files.read_places())
+    context.short_prefixes = short_prefixes()
+    entries = make_directory.directory_entries(context)
+    metro_result = make_directory.metro_entries(
+        entries, make_directory.metros.read_metro_counties(), context.partners)
 
-    for problem in problems:
-        print("FAIL:", problem)
-    in_service = sum(1 for c in codes if report[c]["IN_SERVICE"] == "Y")
-    print(f"{len(records)} records ({in_service} codes in service, "
-          f"{len(codes) - in_service} assigned and not yet in service), {len(metros)} metro areas")
-    return 1 if problems else 0
+    problems = {key: [] for key in CLASSES}
+    cities = read_lines(args.data / "cities.txt", problems)
+    check_layout(cities, report, problems)
+    check_cities(cities, context, entries, problems)
+    check_metro(read_lines(args.data / "metro.txt", problems), metro_result, problems)
+
+    for key, found in problems.items():
+        if not args.counts:
+            for problem in found:
+                print(f"{'NOTE' if key == 'metro counties' else 'FAIL'} [{key}]: {problem}")
+    for key, found in problems.items():
+        print(f"{len(found):5d}  {key}: {CLASSES[key]}")
+    print(f"{len(cities)} records checked")
+    # Counties without a matched place are reported for review; they fail nothing, since the
+    # codes of their neighbours already stand on the metro's line.
+    failing = {key: found for key, found in problems.items() if key != "metro counties"}
+    return 1 if any(failing.values()) else 0
 
 
 if __name__ == "__main__":

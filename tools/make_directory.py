@@ -56,11 +56,11 @@ def rate_centres(code, whole, exchanges, home):
         name, region = place_lists.rate_centre(description)
         if regions.is_region_name(name) and not region:
             continue
-        counts[(name, region or home)] += number
+        counts[place_lists.known_as(name, region or home)] += number
     description = whole.get(code)
     if description and not regions.is_region_name(description):
         name, region = place_lists.rate_centre(description)
-        counts[(name, region or home)] += 1
+        counts[place_lists.known_as(name, region or home)] += 1
     return counts
 
 
@@ -94,7 +94,7 @@ def territory_items(region, counts, gazetteer):
             shown = territory_name(place.name)
             items.setdefault(shown, place_lists.Item(shown, region, place, 0))
             items[shown].exchanges += number
-    return sorted(items.values(), key=place_lists.Item.sort_key)
+    return sorted(items.values(), key=lambda item: item.sort_key())
 
 
 def territory_name(name):
@@ -182,6 +182,7 @@ class Context:
 
     def __init__(self, report, whole, exchanges, places):
         self.report, self.whole, self.exchanges = report, whole, exchanges
+        self.places = places
         self.gazetteer = place_lists.Gazetteer(places)
         self.partners = overlays.partners({c: r for c, r in report.items()})
         self.place_of = {}
@@ -218,13 +219,13 @@ def overlaid_by(partners):
     return result
 
 
-def metro_entries(entries, metro_table, partners):
+def metro_entries(entries, metro_table, partners, gazetteer_places=()):
     places_of_code = {e.code: [item.place for item in e.items if item.place]
                       for e in entries if e.geographic}
     listed_codes = {e.code for e in entries if e.geographic}
     covering = {code: {c for c in over if c in listed_codes}
                 for code, over in overlaid_by(partners).items()}
-    return metros.metro_codes(metro_table, places_of_code, covering)
+    return metros.metro_codes(metro_table, places_of_code, covering, gazetteer_places)
 
 
 # --- Encoding and writing ---------------------------------------------------------------------
@@ -273,7 +274,7 @@ def build(metro_counties=metros.METRO_COUNTIES):
     context = Context(report, whole, exchanges, source_files.read_places())
     entries = directory_entries(context)
     return entries, metro_entries(entries, metros.read_metro_counties(metro_counties),
-                                  context.partners)
+                                  context.partners, context.places)
 
 
 def main(argv=None):

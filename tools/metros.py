@@ -7,6 +7,11 @@ import csv
 import pathlib
 
 import place_names
+import places as place_lists
+
+# A county in which no code's place lies takes the codes of the nearest place of its own region
+# within this distance: its towns are served by the exchanges of the next town.
+NEAREST_KM = 40
 
 METRO_COUNTIES = pathlib.Path(__file__).resolve().parent / "metro_counties.csv"
 
@@ -43,7 +48,20 @@ def read_metro_counties(path=METRO_COUNTIES):
     return dict(metros)
 
 
-def metro_codes(metros, places_of_code, overlaid_by):
+def nearest_codes(unit, places_at, located):
+    """The codes of the matched place nearest to any gazetteer place of the unit, within
+    NEAREST_KM and in the unit's region; empty when there is none."""
+    inside = [p for key in unit.keys() for p in places_at.get(key, ())]
+    best, codes = NEAREST_KM, set()
+    for place in inside:
+        for (lat, lon), serving in located.get(unit.region, ()):
+            away = place_lists.distance_km((place.lat, place.lon), (lat, lon))
+            if away < best:
+                best, codes = away, serving
+    return set(codes)
+
+
+def metro_codes(metros, places_of_code, overlaid_by, gazetteer_places=()):
     """{metro name: (codes, {unit code: whether a code serves a place in it})}: every code with
     a place in one of the metro's units, and every code that overlays one of those codes
     (`overlaid_by`: code -> the codes whose area takes it in). A partner of a province-wide
@@ -53,11 +71,22 @@ def metro_codes(metros, places_of_code, overlaid_by):
         for place in places:
             for key in place_keys(place):
                 codes_at[key].add(code)
+    located = collections.defaultdict(dict)
+    for code, places in places_of_code.items():
+        for place in places:
+            located[place.region].setdefault((place.lat, place.lon), set()).add(code)
+    located = {region: list(spots.items()) for region, spots in located.items()}
+    places_at = collections.defaultdict(list)
+    for place in gazetteer_places:
+        for key in place_keys(place):
+            places_at[key].append(place)
     result = {}
     for name, units in metros.items():
         codes, covered = set(), {}
         for unit in units:
             serving = set().union(*(codes_at.get(key, set()) for key in unit.keys()))
+            if not serving:
+                serving = nearest_codes(unit, places_at, located)
             covered[unit.code] = bool(serving)
             for code in serving:
                 codes |= overlaid_by.get(code, set()) | {code}

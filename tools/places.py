@@ -21,6 +21,8 @@ NEW_YORK_BOROUGHS = {
 # Rate centres that the gazetteer knows by another name.
 OTHER_NAMES = {
     ("Dawson", "YT"): "Dawson City",
+    ("Washington D.C.", "DC"): "Washington",
+    ("Truth Or Cnsqncs", "NM"): "Truth or Consequences",
 }
 # A matched place farther than this from the middle of its code's other places is taken to be
 # another place of the same name, unless the code's places are spread that wide anyway.
@@ -46,8 +48,9 @@ class Item:
     def population(self):
         return self.place.population if self.place else 0
 
-    def sort_key(self):
-        return (-self.population, -self.exchanges, self.name)
+    def sort_key(self, home=None):
+        """Places of the code's own region first, then the largest."""
+        return (bool(home) and self.region != home, -self.population, -self.exchanges, self.name)
 
     def __repr__(self):
         return f"{self.name}/{self.region}/{self.population}/{self.exchanges}"
@@ -70,6 +73,11 @@ def rate_centre(description):
     name = name.split(", ")[-1]
     if region == "NY" and name in NEW_YORK_BOROUGHS:
         name = NEW_YORK_BOROUGHS[name]
+    return OTHER_NAMES.get((name, region), name), region
+
+
+def known_as(name, region):
+    """(name, region) under the name the gazetteer knows the rate centre by."""
     return OTHER_NAMES.get((name, region), name), region
 
 
@@ -129,9 +137,9 @@ def match_places(counts, gazetteer):
         away = distance_km(middle, (p.lat, p.lon))
         if away <= FAR_KM:
             return True
-        if away > reach:
+        if away > 2 * reach:
             return False
-        return p.population >= BIG_TOWN or any(
+        return (p.population >= BIG_TOWN and away <= reach) or any(
             0 < distance_km((p.lat, p.lon), point) <= NEIGHBOUR_KM for point in points)
 
     matched = {}
@@ -165,4 +173,4 @@ def ranked_items(counts, gazetteer, home_region):
             items[key].exchanges += exchanges
         else:
             items[key] = Item(shown, shown_region, place, exchanges)
-    return sorted(items.values(), key=Item.sort_key)
+    return sorted(items.values(), key=lambda item: item.sort_key(home_region))

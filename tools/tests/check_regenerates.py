@@ -1,5 +1,6 @@
-"""Regenerates the shipped directory into a temporary folder and compares it byte for byte with
-data/, so that the shipped files can never drift from their generator."""
+# SPDX-License-Identifier: Apache-2.0
+# Regenerates the shipped directory from tools/sources/ into a temporary folder and compares it
+# byte for byte with data/, so that the shipped files can never drift from their generator.
 
 import pathlib
 import sys
@@ -13,7 +14,7 @@ import make_directory  # noqa: E402
 def main():
     failures = 0
     with tempfile.TemporaryDirectory() as folder:
-        make_directory.main(["--out", folder])
+        make_directory.main(["--out", folder, "--quiet"])
         for name in ("cities.txt", "metro.txt"):
             fresh = (pathlib.Path(folder) / name).read_bytes()
             shipped = (ROOT / "data" / name).read_bytes()

@@ -1,5 +1,5 @@
-"""Unit tests of the directory generator on small, made-up sources."""
-
+# SPDX-License-Identifier: Apache-2.0
+# Unit tests of the directory generator's rules on small, made-up inputs.
 import pathlib
 import sys
 import tempfile
@@ -7,105 +7,110 @@ import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
 import make_directory as md  # noqa: E402
-
-HEADER = ("NPA_ID,type_of_code,ASSIGNABLE,EXPLANATION,RESERVED,ASSIGNED,ASSIGNMENT_DT,USE,"
-          "LOCATION,COUNTRY,IN_SERVICE,IN_SERVICE_DT,STATUS,PLANNING_LETTERS,NOTES,OVERLAY,"
-          "OVERLAY_COMPLEX,PARENT_NPA_ID,SERVICE,TIME_ZONE")
-
-
-def report_row(code, use="G", location="", country="US", in_service="Y", assigned="Yes",
-               date="", complex_="", service="", zone="E"):
-    return (f"{code},General Purpose Code,Yes,,No,{assigned},,{use},{location},{country},"
-            f"{in_service},{date},,,,,{complex_},,{service},{zone}")
+import metros  # noqa: E402
+import overlays  # noqa: E402
+import place_names  # noqa: E402
+import record_layout  # noqa: E402
+import source_files  # noqa: E402
+import special_codes  # noqa: E402
+import time_zones  # noqa: E402
 
 
-class SourcesTest(unittest.TestCase):
-    def write(self, name, text):
-        path = pathlib.Path(self.folder.name) / name
-        path.write_text(text, encoding="utf-8")
-        return path
-
-    def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-        self.addCleanup(self.folder.cleanup)
-
-    def directory(self, rows, geocoding):
-        report = md.read_report(self.write("r.csv", "File Date,11/26/2025\n" + HEADER + "\n" +
-                                           "\n".join(rows) + "\n"))
-        whole, exchanges = md.read_geocoding(self.write("g.txt", geocoding))
-        complexes = md.overlay_complexes({c: r for c, r in report.items() if md.listed(r)})
-        lines = md.directory_records(report, complexes, whole, exchanges)
-        return {line[16:19].decode(): line.decode("cp1252") for line in lines}
-
-    def test_records_cities_overlays_and_fallbacks(self):
-        records = self.directory(
-            [report_row(201, location="NJ", complex_="201/551"),
-             report_row(551, location="NJ", complex_="201/551"),
-             report_row(802, location="VT", zone="EC"),
-             report_row(902, location="NOVA SCOTIA - PRINCE EDWARD ISLAND", country="CANADA",
-                        zone="A"),
-             report_row(465, location="NY", in_service="N", date="18-Jun-2026"),
-             report_row(800, use="N", location="NANP AREA", country="", service="Toll-Free",
-                        complex_="800/888"),
-             report_row(888, use="N", location="NANP AREA", country="", service="Toll-Free",
-                        complex_="800/888"),
-             report_row(999, assigned="No", in_service="N")],
-            "# comment\n1201|New Jersey\n1201200|Jersey City, NJ\n1201201|Jersey City, NJ\n"
-            "1201224|Fort Lee, NJ\n1201225|New York, NY\n1201226|New Jersey\n1802|Vermont\n"
-            "1902200|Halifax, NS\n1902201|Charlottetown, PE\n1902202|Halifax, NS\n")
-        self.assertEqual(sorted(records), ["201", "465", "551", "800", "802", "888", "902"])
-        self.assertEqual(records["201"], "USA         NJ  201     Jersey City, Fort Lee, "
-                                         "New York (NY); overlay 551; Eastern time")
-        self.assertTrue(records["551"].endswith("Jersey City, Fort Lee, New York (NY); "
-                                                "overlay 201; Eastern time"))
-        self.assertTrue(records["802"].endswith("     Vermont; Eastern and Central time"))
-        self.assertEqual(records["902"][:24], "CANADA      NS  902     ")
-        self.assertTrue(records["902"].endswith("Nova Scotia and Prince Edward Island: Halifax, "
-                                                "Charlottetown (PE); Atlantic time"))
-        self.assertIn("Not yet in service (planned 18 Jun 2026); New York", records["465"])
-        self.assertEqual(records["800"][:24], "NANP        NA  800     ")
-        self.assertTrue(records["800"].startswith("NANP        NA  800     Toll-free"))
-        self.assertTrue(records["800"].endswith("; same service 888"))
+def place(name, region="TX", county="201", lat=29.7, lon=-95.4, population=1000, zone="America/Chicago"):
+    return source_files.GazetteerPlace([name, "US", region, county, str(lat), str(lon),
+                                        str(population), "PPL", zone])
 
 
 class RulesTest(unittest.TestCase):
     def test_texts_are_cut_between_items_within_the_limit(self):
-        items = ["a" * 10, "b" * 10, "c" * 10]
-        self.assertEqual(md.fit_items("H: ", items, "; T", limit=30), "H: " + "a" * 10 + ", " +
-                         "b" * 10 + "; T")
-        self.assertEqual(md.fit_items("H: ", items, "; T", limit=10), "H: ; T")
         cities = [f"City {n}" for n in range(200)]
         text = md.fit_items("", cities, "; overlay 1; Eastern time")
         kept = text.split("; ")[0].split(", ")
-        self.assertLessEqual(len(text), md.CITY_TEXT_LIMIT)
-        self.assertEqual(kept, cities[:len(kept)])  # whole items, in order
-        self.assertGreater(len(text) + len(", " + cities[len(kept)]), md.CITY_TEXT_LIMIT)
+        self.assertLessEqual(len(text), record_layout.CITY_TEXT_LENGTH)
+        self.assertEqual(kept, cities[:len(kept)])
+        self.assertGreater(len(text) + len(", " + cities[len(kept)]),
+                           record_layout.CITY_TEXT_LENGTH)
 
-    def test_complexes_keep_separate_entries_apart(self):
-        report = {206: {"OVERLAY_COMPLEX": "206/564"}, 360: {"OVERLAY_COMPLEX": "360/564 "},
-                  564: {"OVERLAY_COMPLEX": "206/564, 360/564"}, 212: {"OVERLAY_COMPLEX": ""}}
-        complexes = md.overlay_complexes(report)
-        self.assertEqual(complexes[206], {206, 564})
-        self.assertEqual(complexes[360], {360, 564})
-        self.assertEqual(complexes[564], {206, 360, 564})
-        self.assertEqual(complexes[212], {212})
+    def test_record_layout(self):
+        line = record_layout.directory_record("USA", "NJ", 201, "x" * 600)
+        self.assertEqual(record_layout.region_of(line), "NJ")
+        self.assertEqual(record_layout.code_of(line), "201")
+        self.assertEqual(len(line), record_layout.RECORD_LENGTH)
+        self.assertEqual(record_layout.metro_record("Houston", {713, 281}),
+                         "Houston             281 713")
+        with self.assertRaises(ValueError):
+            record_layout.metro_record("x" * 20, {201})
 
-    def test_windows_1252_keeps_its_letters_and_folds_the_others(self):
-        self.assertEqual(md.to_windows_1252("Montr\u00e9al"), b"Montr\xe9al")
-        self.assertEqual(md.to_windows_1252("Contrec\u0153ur"), b"Contrec\x9cur")
-        self.assertEqual(md.to_windows_1252("H\u0101na, Wahiaw\u0101"), b"Hana, Wahiawa")
+    def test_partners_come_from_the_own_row_and_areas_stay_apart(self):
+        rows = overlays.partners({
+            404: {"OVERLAY_COMPLEX": "404/470/678/943"}, 770: {"OVERLAY_COMPLEX": "470/678/770/943"},
+            470: {"OVERLAY_COMPLEX": "404/470/678/770/943"},
+            678: {"OVERLAY_COMPLEX": "404/470/678/770/943"},
+            943: {"OVERLAY_COMPLEX": "404/470/678/770/943"},
+            734: {"OVERLAY_COMPLEX": "679/734"}})
+        self.assertEqual(rows[404], {404, 470, 678, 943})
+        self.assertNotIn(770, rows[404])
+        self.assertEqual(overlays.area_members(404, rows), {404})
+        self.assertEqual(overlays.area_members(470, rows), {404, 470, 678, 770, 943})
+        self.assertEqual(rows[734], {734})  # the corrections table
 
-    def test_city_names_and_time_zones(self):
-        self.assertEqual(md.city_name("Jersey City, NJ", "NJ"), "Jersey City")
-        self.assertEqual(md.city_name("Texarkana, AR", "TX"), "Texarkana (AR)")
-        self.assertEqual(md.city_name("Downtown Brooklyn, Brooklyn, NY", "NY"), "Downtown Brooklyn")
-        self.assertEqual(md.city_name("Montreal, QC", "QC"), "Montr\u00e9al")
-        self.assertEqual(md.city_name("Negril", "JM"), "Negril")
-        zone = {"TIME_ZONE": "CMP"}
-        self.assertEqual(md.time_zone_text(1, zone), "Central, Mountain and Pacific time")
-        self.assertEqual(md.time_zone_text(1, {"TIME_ZONE": "(UTC-10)"}), "Hawaii time")
-        self.assertEqual(md.time_zone_text(829, {"TIME_ZONE": "E"}), "Atlantic time")
-        self.assertEqual(md.time_zone_text(1, {"TIME_ZONE": "??"}), "")
+    def test_rate_centre_names_are_written_out_and_matched(self):
+        self.assertEqual(place_names.written_out("Internatl Falls"), "International Falls")
+        self.assertEqual(place_names.written_out("Hasbrouck Hts"), "Hasbrouck Heights")
+        self.assertEqual(place_names.name_key("St-Felicien"), place_names.name_key("Saint-Félicien"))
+        self.assertEqual(place_names.abbreviations_in("St. Louis"), [])
+        self.assertEqual(place_names.abbreviations_in("Mt Pleasant Mls"), ["Mt", "Mls"])
+        self.assertEqual(place_names.street_words_in("West Spring Creek Parkway"), ["parkway"])
+        self.assertEqual(md.place_lists.rate_centre("West Spring Creek Parkway, Plano, TX"),
+                         ("Plano", "TX"))
+        self.assertEqual(md.place_lists.rate_centre("Flushing, NY"), ("Queens", "NY"))
+
+    def test_places_rank_by_population_and_far_namesakes_are_refused(self):
+        gazetteer = md.place_lists.Gazetteer([
+            place("Houston", population=2300000), place("Pasadena", population=150000),
+            place("Galveston", county="167", lat=29.3, lon=-94.8, population=50000),
+            place("Friendswood", population=0),
+            place("Marble Falls", lat=30.6, lon=-98.3, population=7000)])
+        items = md.place_lists.ranked_items(
+            {("Pasadena", "TX"): 9, ("Houston", "TX"): 1, ("Galveston", "TX"): 3,
+             ("Friendswood", "TX"): 2, ("Marble Falls", "TX"): 1, ("Webster Pkwy", "TX"): 1},
+            gazetteer, "TX")
+        self.assertEqual([item.name for item in items][:3], ["Houston", "Pasadena", "Galveston"])
+        self.assertNotIn("Webster Pkwy", [item.name for item in items])
+        marble = [item for item in items if item.name == "Marble Falls"][0]
+        self.assertIsNone(marble.place)  # 300 km away from the others: another town
+
+    def test_zones_in_words(self):
+        self.assertEqual(time_zones.zone_text({"America/Phoenix", "America/Denver"}),
+                         "Mountain time, no daylight saving time in Arizona")
+        self.assertEqual(time_zones.zone_text({"America/Boise", "America/Los_Angeles"}),
+                         "Mountain and Pacific time")
+        self.assertEqual(time_zones.zone_text({"America/Puerto_Rico"}),
+                         "Atlantic time, no daylight saving time")
+        self.assertEqual(time_zones.zone_text(set()), "")
+
+    def test_numbers_that_are_not_area_codes(self):
+        row = {"EXPLANATION": "N11 Code", "RESERVED": "No"}
+        self.assertIn("emergencies", special_codes.unused_code_text(911, row))
+        self.assertTrue(special_codes.unused_code_text(290, {"EXPLANATION": "Expansion Code",
+                                                             "RESERVED": "Yes"})
+                        .startswith("Not in use"))
+        self.assertIn("233", special_codes.unused_code_text(233, {"EXPLANATION": "",
+                                                                  "RESERVED": "No"}))
+
+    def test_metro_codes_come_from_counties_and_overlays(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "m.csv"
+            path.write_text("# fixture\nmetro,country,region,unit_code,unit_name\n"
+                            "Houston,US,TX,48201,Harris\nHouston,US,TX,48167,Galveston\n",
+                            encoding="utf-8")
+            table = metros.read_metro_counties(path)
+        places_of_code = {713: [place("Houston")], 409: [place("Galveston", county="167")],
+                          512: [place("Austin", county="453")]}
+        result = metros.metro_codes(table, places_of_code, {713: {281, 713}})
+        codes, covered = result["Houston"]
+        self.assertEqual(codes, {281, 409, 713})
+        self.assertEqual(covered, {"48201": True, "48167": True})
 
 
 if __name__ == "__main__":
