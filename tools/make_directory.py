@@ -74,7 +74,8 @@ def area_items(code, context):
             counts.update(rate_centres(member, context.whole, context.exchanges, place.region))
     if place.country not in ("USA", "CANADA") or place.region in regions.US_TERRITORIES:
         return territory_items(place.region, counts, context.gazetteer)
-    items = place_lists.ranked_items(counts, context.gazetteer, place.region)
+    items = place_lists.ranked_items(counts, context.gazetteer, place.region,
+                                     context.rivals(code))
     if not items and context.sole_code_of_region(code, place.region):
         items = [place_lists.Item(p.name, p.region, p, 0)
                  for p in context.gazetteer.largest(place.region)]
@@ -190,6 +191,27 @@ class Context:
             place = regions.place_of(row["LOCATION"]) if row["USE"] == "G" else None
             if place and listed(row):
                 self.place_of[code] = place
+
+        self.territory = collections.defaultdict(list)
+        for code, place in self.place_of.items():
+            if place.country not in ("USA", "CANADA") or place.region in regions.US_TERRITORIES:
+                continue
+            for key in rate_centres(code, whole, exchanges, place.region):
+                found = self.gazetteer.candidates(*key)
+                if len(found) == 1:
+                    self.territory[found[0].region].append((code, (found[0].lat, found[0].lon)))
+
+    def rivals(self, code):
+        """For a code: the distance from a place to the nearest rate centre of another code of
+        the place's region that is no overlay partner of this one, or None."""
+        related = self.partners[code] | {c for c, row in self.partners.items() if code in row}
+
+        def nearest(place):
+            spot = (place.lat, place.lon)
+            return min((place_lists.distance_km(spot, point)
+                        for other, point in self.territory.get(place.region, ())
+                        if other not in related and point != spot), default=None)
+        return nearest
 
     def sole_code_of_region(self, code, region):
         """Whether every code of the region lies in this code's overlay area."""

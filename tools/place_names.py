@@ -16,6 +16,7 @@ ABBREVIATIONS = {
     "fls": "falls", "internatl": "international", "intl": "international", "cty": "city",
     "n": "north", "s": "south", "e": "east", "w": "west", "ne": "northeast", "nw": "northwest",
     "se": "southeast", "sw": "southwest", "hls": "hills", "grv": "grove", "rdg": "ridge",
+    "ct": "court", "hs": "house", "hse": "house",
 }
 # Words that are abbreviations only without a full stop, as a place name may keep them with one
 # ("St. Louis", "Mt. Juliet").

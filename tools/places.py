@@ -21,19 +21,39 @@ NEW_YORK_BOROUGHS = {
 # Rate centres that the gazetteer knows by another name.
 OTHER_NAMES = {
     ("Dawson", "YT"): "Dawson City",
+    ("Quebec City", "QC"): "Qu\u00e9bec",
+    ("Sorel", "QC"): "Sorel-Tracy",
+    ("Grand-M\u00e8re", "QC"): "Shawinigan",
+    ("Charny", "QC"): "L\u00e9vis",
+    ("Hilton Head Isle", "SC"): "Hilton Head Island",
+    ("Bainbridge Isle", "WA"): "Bainbridge Island",
+    ("Westbank", "BC"): "West Kelowna",
+    ("Trenton", "ON"): "Quinte West",
+    ("Newbury Park", "CA"): "Thousand Oaks",
+}
+# Parts of a city that rate centres name, and the city a person knows.
+for _part in ("Lasalle", "Lachine", "Pointe-aux-Trembles"):
+    OTHER_NAMES[(_part, "QC")] = "Montr\u00e9al"
+for _part in ("Woodbridge", "Maple", "Kleinburg"):
+    OTHER_NAMES[(_part, "ON")] = "Vaughan"
+for _part, _city in (("Dundas", "Hamilton"), ("Castlemore", "Brampton")):
+    OTHER_NAMES[(_part, "ON")] = _city
+for _part in ("Sun Valley", "Pacoima"):
+    OTHER_NAMES[(_part, "CA")] = "Los Angeles"
+for _part in ("Kingwood",):
+    OTHER_NAMES[(_part, "TX")] = "Houston"
+# Gazetteer names that a person reads otherwise.
+SHOWN_NAMES = {
+    ("Qu\u00e9bec", "QC"): "Qu\u00e9bec City",
+}
+OTHER_NAMES.update({
     ("Washington D.C.", "DC"): "Washington",
     ("Truth Or Cnsqncs", "NM"): "Truth or Consequences",
-}
-# A matched place farther than this from the middle of its code's other places is taken to be
-# another place of the same name, unless the code's places are spread that wide anyway.
+})
+# A match within this distance of the middle of its code's other places always stands.
 FAR_KM = 100
-# A match beyond FAR_KM must lie this close to another place of the same code, or be a town of
-# at least BIG_TOWN people: a lone namesake in another part of the state is a different place.
+# A far match stands when it lies this close to another place of its code.
 NEIGHBOUR_KM = 60
-BIG_TOWN = 20000
-# A code whose places lie this far apart spans a territory (Nunavut, Alaska); there the one town
-# of a name is taken however far it lies.
-VAST_KM = 800
 # A section of a city (GeoNames PPLX) is shown as the largest city within this distance.
 SECTION_KM = 20
 
@@ -99,7 +119,14 @@ class Gazetteer:
         return place.region if place.country in ("US", "CA") else "country:" + place.country
 
     def candidates(self, name, region):
-        return self.by_name.get((region, place_names.name_key(name)), [])
+        """The places of a region that bear the name; a rate centre named after its township
+        ('Lakewood Township') is the town of that name when the township itself is unknown."""
+        key = place_names.name_key(name)
+        found = self.by_name.get((region, key), [])
+        for suffix in (" charter township", " township"):
+            if not found and key.endswith(suffix):
+                found = self.by_name.get((region, key[:-len(suffix)]), [])
+        return found
 
     def city_of_section(self, place):
         """A city section's city: the largest place near it that is not itself a section."""
@@ -120,34 +147,44 @@ def _middle(points):
     return (statistics.median(p[0] for p in points), statistics.median(p[1] for p in points))
 
 
-def match_places(counts, gazetteer):
+def sure_points(counts, gazetteer):
+    """Positions of the rate centres whose name only one gazetteer place of its region bears."""
+    points = []
+    for key in counts:
+        found = gazetteer.candidates(*key)
+        if len(found) == 1:
+            points.append((found[0].lat, found[0].lon))
+    return points
+
+
+def match_places(counts, gazetteer, rivals=lambda place: None):
     """Gazetteer places for rate centres {(name, region): exchanges}: {(name, region): place or
-    None}. Where a name is ambiguous within its region, or a match lies far from the code's other
-    places, the place nearest those others is taken, or none."""
+    None}. A name borne by several places of its region is the one nearest the code's other
+    places. A match far from those others stands only where it lies nearer to them than to the
+    places of the region's other codes (`rivals(place)`: the distance to the nearest of those, or
+    None): Greenville in Westchester is 914's, not the Greenville of 518's rate centre."""
     found = {key: gazetteer.candidates(*key) for key in counts}
-    sure = [places[0] for places in found.values() if len(places) == 1]
-    points = [(p.lat, p.lon) for p in sure] or [(p.lat, p.lon) for ps in found.values()
+    points = sure_points(counts, gazetteer) or [(p.lat, p.lon) for ps in found.values()
                                                 for p in ps]
     if not points:
         return {key: None for key in counts}
     middle = _middle(points)
-    spread = statistics.median(distance_km(middle, point) for point in points)
-    reach = max(FAR_KM, 2.5 * spread)
+
     def plausible(p):
-        away = distance_km(middle, (p.lat, p.lon))
-        if away <= FAR_KM:
+        if distance_km(middle, (p.lat, p.lon)) <= FAR_KM:
             return True
-        if away > 2 * reach:
+        own = min((distance_km((p.lat, p.lon), point) for point in points
+                   if point != (p.lat, p.lon)), default=None)
+        if own is not None and own <= NEIGHBOUR_KM:
+            return True
+        rival = rivals(p)
+        if rival is not None and (own is None or rival < own):
             return False
-        return (p.population >= BIG_TOWN and away <= reach) or any(
-            0 < distance_km((p.lat, p.lon), point) <= NEIGHBOUR_KM for point in points)
+        return p.population > 0
 
     matched = {}
     for key, places in found.items():
         near = [p for p in places if plausible(p)]
-        known = [p for p in places if p.population > 0]
-        if not near and len(known) == 1 and reach >= VAST_KM:
-            near = known  # a code spanning a territory: its one town of that name, however far
         # A place of known population before a namesake without one (often a neighbourhood).
         best = min(near, key=lambda p: (p.population == 0, distance_km(middle, (p.lat, p.lon))),
                    default=None)
@@ -155,15 +192,16 @@ def match_places(counts, gazetteer):
     return matched
 
 
-def ranked_items(counts, gazetteer, home_region):
+def ranked_items(counts, gazetteer, home_region, rivals=lambda place: None):
     """The shown places of rate centres {(name, region): exchanges}, largest population first;
     exchange counts break ties and order the places the gazetteer lacks. Names the directory
     cannot show (streets, or abbreviations it cannot write out) are left out."""
-    matched = match_places(counts, gazetteer)
+    matched = match_places(counts, gazetteer, rivals)
     items = {}
     for (name, region), exchanges in counts.items():
         place = matched[(name, region)]
-        shown = place.name if place else place_names.written_out(name)
+        shown = SHOWN_NAMES.get((place.name, place.region), place.name) if place else \
+            place_names.written_out(name)
         shown_region = place.region if place else region
         if not place and (place_names.street_words_in(shown) or
                           place_names.abbreviations_in(shown)):

@@ -71,14 +71,21 @@ class RulesTest(unittest.TestCase):
             place("Galveston", county="167", lat=29.3, lon=-94.8, population=50000),
             place("Friendswood", population=0),
             place("Marble Falls", lat=30.6, lon=-98.3, population=7000)])
-        items = md.place_lists.ranked_items(
-            {("Pasadena", "TX"): 9, ("Houston", "TX"): 1, ("Galveston", "TX"): 3,
-             ("Friendswood", "TX"): 2, ("Marble Falls", "TX"): 1, ("Webster Pkwy", "TX"): 1},
-            gazetteer, "TX")
+        counts = {("Pasadena", "TX"): 9, ("Houston", "TX"): 1, ("Galveston", "TX"): 3,
+                  ("Friendswood", "TX"): 2, ("Marble Falls", "TX"): 1, ("Webster Pkwy", "TX"): 1}
+        items = md.place_lists.ranked_items(counts, gazetteer, "TX")
         self.assertEqual([item.name for item in items][:3], ["Houston", "Pasadena", "Galveston"])
         self.assertNotIn("Webster Pkwy", [item.name for item in items])
         marble = [item for item in items if item.name == "Marble Falls"][0]
-        self.assertIsNone(marble.place)  # 300 km away from the others: another town
+        self.assertIsNotNone(marble.place)  # far, but no other code claims that corner
+
+        def rivals(found):  # another code has a rate centre 5 km from the far Marble Falls
+            return 5.0 if found.name == "Marble Falls" else None
+        items = md.place_lists.ranked_items(counts, gazetteer, "TX", rivals)
+        marble = [item for item in items if item.name == "Marble Falls"][0]
+        self.assertIsNone(marble.place)
+        self.assertEqual(md.place_lists.rate_centre("Lakewood Township, NJ"),
+                         ("Lakewood Township", "NJ"))
 
     def test_zones_in_words(self):
         self.assertEqual(time_zones.zone_text({"America/Phoenix", "America/Denver"}),
