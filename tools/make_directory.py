@@ -28,6 +28,9 @@ import time_zones  # noqa: E402
 # Codes whose places are set by hand: the geocoding file names only "New York" for Manhattan's
 # exchanges.
 HAND_PLACES = {212: [("Manhattan", "NY")]}
+# Codes whose own geocoding lines are wrong: 934 overlays 631 (Suffolk County) but the file puts
+# it in New York City ("1934|New York, NY"); it takes the places of its overlay area instead.
+IGNORED_GEOCODING = {934}
 # Codes whose places are named as one city's parts: New York City's boroughs.
 CITY_OF_CODES = {code: "New York City" for code in (212, 332, 347, 465, 646, 718, 917, 929)}
 
@@ -48,6 +51,8 @@ def rate_centres(code, whole, exchanges, home):
     """{(name, region): exchanges} named by a code's own geocoding lines. Lines that name a whole
     state, province or country say nothing about places."""
     counts = collections.Counter()
+    if code in IGNORED_GEOCODING:
+        return counts
     if code in HAND_PLACES:
         for key in HAND_PLACES[code]:
             counts[key] += 1
@@ -74,7 +79,7 @@ def area_items(code, context):
             counts.update(rate_centres(member, context.whole, context.exchanges, place.region))
     if place.country not in ("USA", "CANADA") or place.region in regions.US_TERRITORIES:
         return territory_items(place.region, counts, context.gazetteer)
-    items = place_lists.ranked_items(counts, context.gazetteer, place.region,
+    items = place_lists.ranked_items(counts, context.gazetteer, place.regions,
                                      context.rivals(code))
     if not items and context.sole_code_of_region(code, place.region):
         items = [place_lists.Item(p.name, p.region, p, 0)

@@ -42,6 +42,15 @@ for _part in ("Sun Valley", "Pacoima"):
     OTHER_NAMES[(_part, "CA")] = "Los Angeles"
 for _part in ("Kingwood",):
     OTHER_NAMES[(_part, "TX")] = "Houston"
+# Former cities merged into Toronto (1998) and Ottawa (2001), and Boston's neighbourhoods.
+for _part in ("North York", "Scarborough", "Etobicoke", "East York", "York"):
+    OTHER_NAMES[(_part, "ON")] = "Toronto"
+for _part in ("Nepean", "Kanata", "Gloucester", "Orleans", "Vanier", "Cumberland"):
+    OTHER_NAMES[(_part, "ON")] = "Ottawa"
+for _part in ("Jamaica Plain", "Dorchester", "Roxbury", "Hyde Park", "West Roxbury",
+              "Roslindale", "Mattapan", "Charlestown", "Allston", "Brighton", "South Boston",
+              "East Boston"):
+    OTHER_NAMES[(_part, "MA")] = "Boston"
 # Gazetteer names that a person reads otherwise.
 SHOWN_NAMES = {
     ("Qu\u00e9bec", "QC"): "Qu\u00e9bec City",
@@ -68,9 +77,10 @@ class Item:
     def population(self):
         return self.place.population if self.place else 0
 
-    def sort_key(self, home=None):
-        """Places of the code's own region first, then the largest."""
-        return (bool(home) and self.region != home, -self.population, -self.exchanges, self.name)
+    def sort_key(self, home=()):
+        """Places of the code's own regions first, then the largest."""
+        return (bool(home) and self.region not in home, -self.population, -self.exchanges,
+                self.name)
 
     def __repr__(self):
         return f"{self.name}/{self.region}/{self.population}/{self.exchanges}"
@@ -192,7 +202,19 @@ def match_places(counts, gazetteer, rivals=lambda place: None):
     return matched
 
 
-def ranked_items(counts, gazetteer, home_region, rivals=lambda place: None):
+def shown_name(rate_centre_name, place):
+    """How a place is shown: the gazetteer's name, but 'St. Cloud' as the town writes itself
+    where the gazetteer spells it 'Saint Cloud'; a rate centre the gazetteer lacks with its
+    abbreviations written out."""
+    if not place:
+        return place_names.written_out(rate_centre_name)
+    if re.search(r"\b(St|Ste|Mt|Ft)\. ", rate_centre_name) and \
+            place_names.name_key(rate_centre_name) == place_names.name_key(place.name):
+        return rate_centre_name
+    return SHOWN_NAMES.get((place.name, place.region), place.name)
+
+
+def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
     """The shown places of rate centres {(name, region): exchanges}, largest population first;
     exchange counts break ties and order the places the gazetteer lacks. Names the directory
     cannot show (streets, or abbreviations it cannot write out) are left out."""
@@ -200,8 +222,7 @@ def ranked_items(counts, gazetteer, home_region, rivals=lambda place: None):
     items = {}
     for (name, region), exchanges in counts.items():
         place = matched[(name, region)]
-        shown = SHOWN_NAMES.get((place.name, place.region), place.name) if place else \
-            place_names.written_out(name)
+        shown = shown_name(name, place)
         shown_region = place.region if place else region
         if not place and (place_names.street_words_in(shown) or
                           place_names.abbreviations_in(shown)):
@@ -211,4 +232,4 @@ def ranked_items(counts, gazetteer, home_region, rivals=lambda place: None):
             items[key].exchanges += exchanges
         else:
             items[key] = Item(shown, shown_region, place, exchanges)
-    return sorted(items.values(), key=lambda item: item.sort_key(home_region))
+    return sorted(items.values(), key=lambda item: item.sort_key(home_regions))

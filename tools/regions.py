@@ -57,6 +57,11 @@ OTHER_LOCATIONS = {
 }
 
 
+# Second and third regions of the locations that serve several.
+SHARED_REGION_CODES = {"NT": "Northwest Territories", "NU": "Nunavut",
+                       "PE": "Prince Edward Island"}
+
+
 class Place:
     """Where a geographic code is: its region, the names of all it serves, its country column, and
     whether the region code alone says enough (a US state or a single Canadian province)."""
@@ -65,6 +70,9 @@ class Place:
         self.region = region
         self.names = names
         self.country = country
+        # Every region the location serves: 867 serves Yukon, NT and Nunavut alike.
+        self.regions = {region} | {code for code, name in SHARED_REGION_CODES.items()
+                                   if name in names}
 
     @property
     def named_in_text(self):
