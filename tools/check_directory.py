@@ -233,7 +233,7 @@ def main(argv=None):
     context.short_prefixes = short_prefixes()
     entries = make_directory.directory_entries(context)
     metro_result = make_directory.metro_entries(
-        entries, make_directory.metros.read_metro_counties(), context.partners)
+        entries, make_directory.metros.read_metro_counties(), context.partners, context.places)
 
     problems = {key: [] for key in CLASSES}
     cities = read_lines(args.data / "cities.txt", problems)
