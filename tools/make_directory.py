@@ -31,6 +31,9 @@ HAND_PLACES = {212: [("Manhattan", "NY")]}
 # Codes whose own geocoding lines are wrong: 934 overlays 631 (Suffolk County) but the file puts
 # it in New York City ("1934|New York, NY"); it takes the places of its overlay area instead.
 IGNORED_GEOCODING = {934}
+# Places a code serves that the geocoding file does not name: the report's row for 775 says that
+# West Wendover keeps Mountain time ("PT/MT only for W Wendover").
+EXTRA_RATE_CENTRES = {775: [("West Wendover", "NV")]}
 # Codes whose places are named as one city's parts: New York City's boroughs.
 CITY_OF_CODES = {code: "New York City" for code in (212, 332, 347, 465, 646, 718, 917, 929)}
 
@@ -50,7 +53,7 @@ class Entry:
 def rate_centres(code, whole, exchanges, home):
     """{(name, region): exchanges} named by a code's own geocoding lines. Lines that name a whole
     state, province or country say nothing about places."""
-    counts = collections.Counter()
+    counts = collections.Counter({key: 1 for key in EXTRA_RATE_CENTRES.get(code, ())})
     if code in IGNORED_GEOCODING:
         return counts
     if code in HAND_PLACES:
