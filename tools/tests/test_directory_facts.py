@@ -1,63 +1,155 @@
 # SPDX-License-Identifier: Apache-2.0
 # Facts a user of the shipped directory would notice, each row with the reference it comes from.
 import pathlib
+import re
 import unittest
 
 DATA = pathlib.Path(__file__).resolve().parents[2] / "data"
 
-# (code, text that must begin the places, reference)
+US_CITIES = "US Census 2020 city populations (Wikipedia, List of U.S. states' largest cities)"
+CA_CITIES = "Statistics Canada, 2021 Census of Population, population centres and municipalities"
+# Largest place first: (code, region, the state's or province's largest city, shown first).
 LARGEST_FIRST = [
-    (605, "Sioux Falls, Rapid City", "Wikipedia, Area code 605; US Census 2020 city populations"),
-    (208, "Boise, Meridian, Nampa", "Wikipedia, Area codes 208 and 986; US Census 2020"),
-    (214, "Dallas, Plano", "Wikipedia, Area codes 214, 469, 972 and 945"),
-    (718, "New York City: Brooklyn, Queens", "Wikipedia, Area codes 718, 347 and 929"),
-    (306, "Saskatoon, Regina", "Statistics Canada, 2021 census populations"),
-    (787, "Puerto Rico: San Juan", "Wikipedia, Area codes 787 and 939"),
+    (256, "AL", "Huntsville", US_CITIES), (907, "AK", "Anchorage", US_CITIES),
+    (602, "AZ", "Phoenix", US_CITIES), (501, "AR", "Little Rock", US_CITIES),
+    (213, "CA", "Los Angeles", US_CITIES), (303, "CO", "Denver", US_CITIES),
+    (203, "CT", "Bridgeport", US_CITIES), (302, "DE", "Wilmington", US_CITIES),
+    (202, "DC", "Washington", US_CITIES), (904, "FL", "Jacksonville", US_CITIES),
+    (404, "GA", "Atlanta", US_CITIES), (808, "HI", "Honolulu", US_CITIES),
+    (208, "ID", "Boise", US_CITIES), (312, "IL", "Chicago", US_CITIES),
+    (317, "IN", "Indianapolis", US_CITIES), (515, "IA", "Des Moines", US_CITIES),
+    (316, "KS", "Wichita", US_CITIES), (502, "KY", "Louisville", US_CITIES),
+    (504, "LA", "New Orleans", US_CITIES), (207, "ME", "Portland", US_CITIES),
+    (410, "MD", "Baltimore", US_CITIES), (617, "MA", "Boston", US_CITIES),
+    (313, "MI", "Detroit", US_CITIES), (612, "MN", "Minneapolis", US_CITIES),
+    (601, "MS", "Jackson", US_CITIES), (816, "MO", "Kansas City", US_CITIES),
+    (406, "MT", "Billings", US_CITIES), (402, "NE", "Omaha", US_CITIES),
+    (702, "NV", "Las Vegas", US_CITIES), (603, "NH", "Manchester", US_CITIES),
+    (973, "NJ", "Newark", US_CITIES), (505, "NM", "Albuquerque", US_CITIES),
+    (718, "NY", "New York City: Brooklyn", US_CITIES), (704, "NC", "Charlotte", US_CITIES),
+    (701, "ND", "Fargo", US_CITIES), (614, "OH", "Columbus", US_CITIES),
+    (405, "OK", "Oklahoma City", US_CITIES), (503, "OR", "Portland", US_CITIES),
+    (215, "PA", "Philadelphia", US_CITIES), (401, "RI", "Providence", US_CITIES),
+    (843, "SC", "Charleston", US_CITIES), (605, "SD", "Sioux Falls", US_CITIES),
+    (615, "TN", "Nashville", US_CITIES), (713, "TX", "Houston", US_CITIES),
+    (801, "UT", "Salt Lake City", US_CITIES), (802, "VT", "Burlington", US_CITIES),
+    (757, "VA", "Virginia Beach", US_CITIES), (206, "WA", "Seattle", US_CITIES),
+    (304, "WV", "Charleston", US_CITIES), (414, "WI", "Milwaukee", US_CITIES),
+    (307, "WY", "Cheyenne", US_CITIES), (787, "PR", "Puerto Rico: San Juan", US_CITIES),
+    (403, "AB", "Calgary", CA_CITIES), (604, "BC", "Vancouver", CA_CITIES),
+    (204, "MB", "Winnipeg", CA_CITIES), (506, "NB", "Moncton", CA_CITIES),
+    (709, "NL", "St. John's", CA_CITIES), (416, "ON", "Toronto", CA_CITIES),
+    (514, "QC", "Montr\u00e9al", CA_CITIES), (306, "SK", "Saskatoon", CA_CITIES),
+    (902, "NS", "Nova Scotia and Prince Edward Island: Halifax", CA_CITIES),
+    (867, "YT", "Yukon, Northwest Territories and Nunavut: Whitehorse", CA_CITIES),
 ]
-# (code, zone words that must appear, reference)
+# The larger place listed before the smaller: (code, larger, smaller, reference).
+BEFORE = [
+    (605, "Sioux Falls", "Rapid City", US_CITIES), (218, "Duluth", "Moorhead", US_CITIES),
+    (541, "Eugene", "Bend", US_CITIES), (907, "Anchorage", "Fairbanks", US_CITIES),
+    (902, "Charlottetown (PE)", "Summerside (PE)", CA_CITIES),
+    (867, "Yellowknife (NT)", "Hay River (NT)", CA_CITIES),
+    (867, "Iqaluit (NU)", "Rankin Inlet (NU)", CA_CITIES),
+    (306, "Regina", "Prince Albert", CA_CITIES),
+]
+# Zones of split codes and zones without daylight saving time: (code, words in the text, ref).
 ZONES = [
-    (986, "Mountain and Pacific time", "Wikipedia, Time in Idaho: southern Idaho is Mountain"),
+    (986, "Mountain and Pacific time", "Wikipedia, Time in Idaho (the north keeps Pacific)"),
+    (208, "Mountain and Pacific time", "Wikipedia, Time in Idaho"),
+    (850, "Eastern and Central time", "Florida Panhandle: the Apalachicola River divides the zones"),
+    (541, "Mountain and Pacific time", "Wikipedia, Time in Oregon (Malheur County is Mountain)"),
+    (270, "Eastern and Central time", "Wikipedia, Time in Kentucky"),
+    (812, "Eastern and Central time", "Wikipedia, Time in Indiana (Evansville is Central)"),
+    (906, "Eastern and Central time", "Wikipedia, Time in Michigan (four western UP counties)"),
+    (605, "Central and Mountain time", "Wikipedia, Time in South Dakota"),
+    (701, "Central and Mountain time", "Wikipedia, Time in North Dakota"),
+    (915, "Mountain time", "Wikipedia, Time in Texas (El Paso is Mountain)"),
+    (602, "Mountain time, no daylight saving time", "Wikipedia, Time in Arizona"),
     (928, "no daylight saving time in Arizona", "Wikipedia, Time in Arizona (Navajo Nation keeps DST)"),
     (306, "Central time, no daylight saving time", "Wikipedia, Time in Saskatchewan"),
     (808, "Hawaii time, no daylight saving time", "Wikipedia, Hawaii-Aleutian Time Zone"),
+    (787, "Atlantic time, no daylight saving time", "Wikipedia, Time in Puerto Rico"),
+    (709, "Newfoundland and Atlantic time", "Wikipedia, Time in Canada (Labrador keeps Atlantic)"),
+    (867, "no daylight saving time in Yukon", "Government of Yukon, permanent UTC-7 since 2020"),
+    (250, "the Peace River region of BC", "Wikipedia, Time in British Columbia"),
 ]
-# (metro, code it must list, reference)
+# Codes a metro line must list: (metro, code, reference).
 METRO_CODES = [
     ("Houston", 409, "OMB Bulletin 23-01: Galveston County is in the Houston MSA"),
     ("Atlanta", 470, "Wikipedia, Area codes 404, 470, 678, 770 and 943"),
+    ("New York City", 201, "OMB Bulletin 23-01: Bergen and Hudson counties NJ"),
+    ("Chicago", 219, "OMB Bulletin 23-01: Lake County IN is in the Chicago MSA"),
+    ("Philadelphia", 856, "OMB Bulletin 23-01: Camden County NJ"),
+    ("Cincinnati", 859, "OMB Bulletin 23-01: Boone and Kenton counties KY"),
+    ("St. Louis", 618, "OMB Bulletin 23-01: Madison and St. Clair counties IL"),
+    ("Portland OR", 360, "OMB Bulletin 23-01: Clark County WA"),
+    ("Washington DC", 202, "OMB Bulletin 23-01"), ("Washington DC", 703, "OMB Bulletin 23-01"),
+    ("Toronto", 905, "Statistics Canada 2021: Mississauga and Brampton are in the Toronto CMA"),
+    ("Ottawa-Gatineau", 819, "Statistics Canada 2021: Gatineau is in the Ottawa-Gatineau CMA"),
 ]
-# (code, partner it must not list, reference)
+# Codes a metro line must not list: (metro, code, reference).
+NOT_METRO_CODES = [
+    ("Calgary", 780, "Area code 780 serves northern Alberta and Edmonton, not Calgary"),
+    ("Seattle", 509, "Area code 509 serves eastern Washington"),
+]
+# Codes that are not partners: (code, other code, reference).
 NOT_PARTNERS = [
-    (404, "770", "NANPA NPA report, row 404: 404/470/678/943"),
-    (679, "734", "NANPA planning letter: 679 overlays 313"),
+    (404, 770, "NANPA NPA report, row 404: 404/470/678/943"),
+    (734, 679, "NANPA NPA report, rows 313 and 679: 313/679"),
 ]
 
 
 def records():
-    lines = (DATA / "cities.txt").read_bytes().decode("cp1252").split("\r\n")
-    return {line[16:19]: line[24:] for line in lines if line}
+    text = (DATA / "cities.txt").read_bytes().decode("cp1252")
+    return {int(line[16:19]): (line[12:14], line[24:]) for line in text.split("\r\n") if line}
+
+
+def metro_lines():
+    text = (DATA / "metro.txt").read_bytes().decode("cp1252")
+    return {line[:19].rstrip(): {int(c) for c in line[20:].split()}
+            for line in text.split("\r\n") if line}
+
+
+def partners_of(text):
+    return {int(c) for part in text.split("; ") if part.startswith("overlay ")
+            for c in part.split()[1:]}
 
 
 class FactsTest(unittest.TestCase):
-    def test_facts(self):
+    def test_largest_place_first_in_every_state_and_province(self):
         texts = records()
-        metro = {line[:19].rstrip(): line[20:].split()
-                 for line in (DATA / "metro.txt").read_bytes().decode("cp1252").split("\r\n")
-                 if line}
-        for code, start, source in LARGEST_FIRST:
+        for code, region, start, source in LARGEST_FIRST:
             with self.subTest(code=code, source=source):
-                self.assertTrue(texts[str(code)].startswith(start), texts[str(code)][:80])
+                self.assertEqual(texts[code][0], region)
+                self.assertRegex(texts[code][1], "^" + re.escape(start) + "[,;]")
+        for code, larger, smaller, source in BEFORE:
+            with self.subTest(code=code, source=source):
+                names = texts[code][1].split("; ")[0].split(": ")[-1].split(", ")
+                self.assertLess(names.index(larger), names.index(smaller))
+
+    def test_zones(self):
+        texts = records()
         for code, words, source in ZONES:
             with self.subTest(code=code, source=source):
-                self.assertIn(words, texts[str(code)])
+                self.assertIn("; " + words if words[0].isupper() else words, texts[code][1])
+
+    def test_metro_codes(self):
+        metros = metro_lines()
         for name, code, source in METRO_CODES:
             with self.subTest(metro=name, source=source):
-                self.assertIn(str(code), metro[name])
+                self.assertIn(code, metros[name])
+        for name, code, source in NOT_METRO_CODES:
+            with self.subTest(metro=name, source=source):
+                self.assertNotIn(code, metros[name])
+
+    def test_partners_and_numbers_that_are_not_area_codes(self):
+        texts = records()
         for code, other, source in NOT_PARTNERS:
             with self.subTest(code=code, source=source):
-                overlay = [part for part in texts[str(code)].split("; ") if part.startswith("overlay")]
-                self.assertNotIn(other, " ".join(overlay))
-        self.assertIn("emergencies", texts["911"])
+                self.assertNotIn(other, partners_of(texts[code][1]))
+        self.assertIn("emergencies", texts[911][1])
+        self.assertIn("directory assistance", texts[411][1])
+        self.assertTrue(texts[233][1].startswith("Not assigned"))
 
 
 if __name__ == "__main__":
