@@ -127,9 +127,10 @@ def check_cities(lines, context, entries, problems):
             continue
         region = layout.region_of(line)
         place = context.place_of[code]
-        if code in overlays.AREA_CORRECTIONS or code in overlays.CORRECTIONS:
-            if shown.items[:3] != [item.name for item in entry.items[:3]] and entry.items:
-                problems["2 corrections"].append(f"{code}: places not those of its own area")
+        borrowed = wrongly_borrowed(code, shown, context, expected)
+        if borrowed:
+            problems["2 corrections"].append(f"{code}: shows places of {borrowed}, which a "
+                                             f"report error made its partners")
         want_zones = time_zones.zone_words(entry.zones)
         if shown.zones != want_zones:
             problems["3 zones"].append(f"{code}: zones {sorted(shown.zones)}, its places lie in "
@@ -164,6 +165,29 @@ def check_cities(lines, context, entries, problems):
         if any(lists[-1][:len(items)] != items for items in lists):
             sizes = {code: len(items) for code, items in texts.items()}
             problems["6 stub lists"].append(f"area {sorted(area)}: places per code {sizes}")
+
+
+def uncorrected_rows(report):
+    return {code: {int(c) for c in re.findall(r"\d{3}", row["OVERLAY_COMPLEX"])} | {code}
+            for code, row in report.items()}
+
+
+def wrongly_borrowed(code, shown, context, expected):
+    """Codes that only a report error makes partners of `code`, whose own places the text
+    shows: 679 showing 734's towns because the 734 row reads "679/734"."""
+    raw = uncorrected_rows(context.report)
+    wrong = (raw.get(code, set()) | {c for c, row in raw.items() if code in row}) - \
+        overlays.area_members(code, context.partners) - {code}
+    wrong = {c for c in wrong if c in overlays.CORRECTIONS or c in overlays.AREA_CORRECTIONS or
+             code in overlays.CORRECTIONS or code in overlays.AREA_CORRECTIONS}
+    own = {item.name for item in expected[code].items}
+    found = set()
+    for other in wrong:
+        if other in expected and expected[other].geographic:
+            theirs = {item.name for item in expected[other].items} - own
+            if theirs & set(shown.items):
+                found.add(other)
+    return sorted(found)
 
 
 def check_prefixes(code, text, shown, context, problems):
