@@ -37,6 +37,12 @@ CLASSES = {
     "9 metro codes": "metro lines missing a code that serves one of their counties",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
+# A directory record as the lookup reads it: country, region, code and city text in their columns.
+RECORD = re.compile(
+    f"[A-Z. ]{{{layout.COUNTRY_LENGTH}}}[A-Z]{{{layout.REGION_LENGTH}}}"
+    f" {{{layout.CODE_START - layout.REGION_START - layout.REGION_LENGTH}}}"
+    f"\\d{{{layout.CODE_LENGTH}}}"
+    f" {{{layout.CITY_TEXT_START - layout.CODE_START - layout.CODE_LENGTH}}}.+")
 ZONE_WORD = re.compile(r"\b(Newfoundland|Atlantic|Eastern|Central|Mountain|Pacific|Alaska|"
                        r"Hawaii-Aleutian|Hawaii|Samoa|Chamorro)\b")
 
@@ -81,7 +87,7 @@ def read_lines(path, problems):
 def check_layout(lines, report, problems):
     codes = []
     for number, line in enumerate(lines, 1):
-        if not re.fullmatch(r"[A-Z. ]{12}[A-Z]{2}  \d{3}     .+", line):
+        if not RECORD.fullmatch(line):
             problems["layout"].append(f"cities.txt:{number}: not in the record layout")
             continue
         if len(line) > layout.RECORD_LENGTH:
@@ -200,7 +206,7 @@ def check_prefixes(code, text, shown, context, problems):
             name, region = place_lists.rate_centre(description)
             place = gazetteer_place(name, region, context.gazetteer)
             place = place and context.gazetteer.city_of_section(place)
-            if regions.is_region_name(name) or region != layout.region_of("x" * 12 + region):
+            if regions.is_region_name(name) or not region:
                 continue
             if place and place.name not in listed and name not in listed:
                 problems["8 prefixes"].append(f"{code}: {place.name} ({description})")

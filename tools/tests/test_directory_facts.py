@@ -2,7 +2,11 @@
 # Facts a user of the shipped directory would notice, each row with the reference it comes from.
 import pathlib
 import re
+import sys
 import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import record_layout as layout  # noqa: E402
 
 DATA = pathlib.Path(__file__).resolve().parents[2] / "data"
 
@@ -56,7 +60,8 @@ BEFORE = [
 ZONES = [
     (986, "Mountain and Pacific time", "Wikipedia, Time in Idaho (the north keeps Pacific)"),
     (208, "Mountain and Pacific time", "Wikipedia, Time in Idaho"),
-    (850, "Eastern and Central time", "Florida Panhandle: the Apalachicola River divides the zones"),
+    (850, "Eastern and Central time",
+     "Florida Panhandle guides: the Apalachicola River divides the zones"),
     (541, "Mountain and Pacific time", "Wikipedia, Time in Oregon (Malheur County is Mountain)"),
     (270, "Eastern and Central time", "Wikipedia, Time in Kentucky"),
     (812, "Eastern and Central time", "Wikipedia, Time in Indiana (Evansville is Central)"),
@@ -65,7 +70,8 @@ ZONES = [
     (701, "Central and Mountain time", "Wikipedia, Time in North Dakota"),
     (915, "Mountain time", "Wikipedia, Time in Texas (El Paso is Mountain)"),
     (602, "Mountain time, no daylight saving time", "Wikipedia, Time in Arizona"),
-    (928, "no daylight saving time in Arizona", "Wikipedia, Time in Arizona (Navajo Nation keeps DST)"),
+    (928, "no daylight saving time in Arizona",
+     "Wikipedia, Time in Arizona (the Navajo Nation keeps daylight time)"),
     (306, "Central time, no daylight saving time", "Wikipedia, Time in Saskatchewan"),
     (808, "Hawaii time, no daylight saving time", "Wikipedia, Hawaii-Aleutian Time Zone"),
     (787, "Atlantic time, no daylight saving time", "Wikipedia, Time in Puerto Rico"),
@@ -101,12 +107,14 @@ NOT_PARTNERS = [
 
 def records():
     text = (DATA / "cities.txt").read_bytes().decode("cp1252")
-    return {int(line[16:19]): (line[12:14], line[24:]) for line in text.split("\r\n") if line}
+    return {int(layout.code_of(line)): (layout.region_of(line), layout.city_text_of(line))
+            for line in text.split("\r\n") if line}
 
 
 def metro_lines():
     text = (DATA / "metro.txt").read_bytes().decode("cp1252")
-    return {line[:19].rstrip(): {int(c) for c in line[20:].split()}
+    name = layout.METRO_NAME_LENGTH
+    return {line[:name].rstrip(): {int(c) for c in line[name:].split()}
             for line in text.split("\r\n") if line}
 
 
