@@ -34,6 +34,13 @@ IGNORED_GEOCODING = {934}
 # Places a code serves that the geocoding file does not name: the report's row for 775 says that
 # West Wendover keeps Mountain time ("PT/MT only for W Wendover").
 EXTRA_RATE_CENTRES = {775: [("West Wendover", "NV")]}
+# Territories whose gazetteer entries are islands rather than towns ("Saint Croix", "Saipan"
+# with a village of 15,000 on Tinian): their main towns, largest first, judged by hand from the
+# 2020 census counts of the US Virgin Islands and the Northern Mariana Islands.
+TERRITORY_TOWNS = {
+    340: ["Charlotte Amalie", "Christiansted", "Frederiksted", "Cruz Bay"],
+    670: ["Saipan", "Tinian", "Rota"],
+}
 # Codes whose places are named as one city's parts: New York City's boroughs.
 CITY_OF_CODES = {code: "New York City" for code in (212, 332, 347, 465, 646, 718, 917, 929)}
 
@@ -80,6 +87,9 @@ def area_items(code, context):
     for member in sorted(overlays.area_members(code, context.partners)):
         if member in context.place_of:
             counts.update(rate_centres(member, context.whole, context.exchanges, place.region))
+    if code in TERRITORY_TOWNS:
+        return [place_lists.Item(name, place.region, next(iter(context.gazetteer.candidates(
+            name, "country:" + place.region)), None), 0) for name in TERRITORY_TOWNS[code]]
     if place.country not in ("USA", "CANADA") or place.region in regions.US_TERRITORIES:
         return territory_items(place.region, counts, context.gazetteer)
     items = place_lists.ranked_items(counts, context.gazetteer, place.regions,
@@ -103,7 +113,10 @@ def territory_items(region, counts, gazetteer):
             shown = territory_name(place.name)
             items.setdefault(shown, place_lists.Item(shown, region, place, 0))
             items[shown].exchanges += number
-    return sorted(items.values(), key=lambda item: item.sort_key())
+    ranked = sorted(items.values(), key=lambda item: item.sort_key())
+    # "Tamuning-Tumon-Harmon" is Tamuning again.
+    return [item for item in ranked
+            if not any(item.name.startswith(other.name + "-") for other in ranked)]
 
 
 def territory_name(name):
