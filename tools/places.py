@@ -38,7 +38,13 @@ for _part in ("Woodbridge", "Maple", "Kleinburg"):
     OTHER_NAMES[(_part, "ON")] = "Vaughan"
 for _part, _city in (("Dundas", "Hamilton"), ("Castlemore", "Brampton")):
     OTHER_NAMES[(_part, "ON")] = _city
-for _part in ("Sun Valley", "Pacoima"):
+# Los Angeles' own districts, which the gazetteer lists as towns.
+for _part in ("Sun Valley", "Pacoima", "Sylmar", "Panorama City", "Pacific Palisades",
+              "Harbor City", "North Hollywood", "Van Nuys", "Canoga Park", "Encino", "Northridge",
+              "Reseda", "Sherman Oaks", "Studio City", "Tarzana", "Woodland Hills", "San Pedro",
+              "Wilmington", "Venice", "Hollywood", "Chatsworth", "Granada Hills", "Tujunga",
+              "Sunland", "North Hills", "Arleta", "Mission Hills", "Winnetka", "West Hills",
+              "Playa del Rey", "Westchester", "Eagle Rock", "Highland Park", "Boyle Heights"):
     OTHER_NAMES[(_part, "CA")] = "Los Angeles"
 for _part in ("Kingwood",):
     OTHER_NAMES[(_part, "TX")] = "Houston"
@@ -65,6 +71,8 @@ FAR_KM = 100
 NEIGHBOUR_KM = 60
 # A section of a city (GeoNames PPLX) is shown as the largest city within this distance.
 SECTION_KM = 20
+SMALL_SECTION = 20000
+LARGE_CITY = 200000
 
 
 class Item:
@@ -139,11 +147,13 @@ class Gazetteer:
         return found
 
     def city_of_section(self, place):
-        """A city section's city: the largest place near it that is not itself a section."""
-        if place.feature != "PPLX":
+        """A small city section's city: the large city near it. Sections of some size keep
+        their name (Culver City and West Hollywood are towns of their own; GeoNames files them
+        as sections of Los Angeles)."""
+        if place.feature != "PPLX" or place.population >= SMALL_SECTION:
             return place
         near = [other for other in self.by_region[self.scope(place)]
-                if other.feature not in ("PPLX", "") and other.population > place.population
+                if other.feature not in ("PPLX", "") and other.population >= LARGE_CITY
                 and distance_km((place.lat, place.lon), (other.lat, other.lon)) <= SECTION_KM]
         return max(near, key=lambda other: other.population, default=place)
 

@@ -90,6 +90,17 @@ class RulesTest(unittest.TestCase):
         self.assertEqual(md.place_lists.rate_centre("Lakewood Township, NJ"),
                          ("Lakewood Township", "NJ"))
 
+    def test_small_city_sections_are_shown_as_their_city(self):
+        def section(name, population):
+            found = place(name, population=population)
+            found.feature = "PPLX"
+            return found
+        houston = place("Houston", population=2300000)
+        gazetteer = md.place_lists.Gazetteer([houston])
+        self.assertIs(gazetteer.city_of_section(section("Kingwood Heights", 5000)), houston)
+        big = section("Culver City", 39000)
+        self.assertIs(gazetteer.city_of_section(big), big)
+
     def test_zones_in_words(self):
         self.assertEqual(time_zones.zone_text({"America/Phoenix", "America/Denver"}),
                          "Mountain time, no daylight saving time in Arizona")
