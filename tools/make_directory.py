@@ -18,6 +18,7 @@ import unicodedata
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import metros  # noqa: E402
 import overlays  # noqa: E402
+import place_names  # noqa: E402
 import places as place_lists  # noqa: E402
 import record_layout  # noqa: E402
 import regions  # noqa: E402
@@ -121,11 +122,11 @@ def territory_items(region, counts, gazetteer):
 
 def territory_name(name):
     """Guam's and the Northern Marianas' villages as people name them: 'Dededo', not 'Dededo
-    Village'."""
+    Village'; abbreviations written out."""
     for suffix in (" Village", " village"):
         if name.endswith(suffix):
-            return name[:-len(suffix)]
-    return name
+            name = name[:-len(suffix)]
+    return place_names.written_out(name) if place_names.abbreviations_in(name) else name
 
 
 # --- Texts ------------------------------------------------------------------------------------

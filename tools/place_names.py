@@ -16,7 +16,7 @@ ABBREVIATIONS = {
     "fls": "falls", "internatl": "international", "intl": "international", "cty": "city",
     "n": "north", "s": "south", "e": "east", "w": "west", "ne": "northeast", "nw": "northwest",
     "se": "southeast", "sw": "southwest", "hls": "hills", "grv": "grove", "rdg": "ridge",
-    "ct": "court", "hs": "house", "hse": "house",
+    "ct": "court", "hs": "house", "hse": "house", "afb": "air force base", "jn": "juan",
 }
 # Words that are abbreviations only without a full stop, as a place name may keep them with one
 # ("St. Louis", "Mt. Juliet").
@@ -51,7 +51,7 @@ def written_out(name):
         if bare not in ABBREVIATIONS or (token.endswith(".") and bare in FULL_STOP_ABBREVIATIONS):
             return token
         word = ABBREVIATIONS[bare]
-        return word.capitalize() if token[0].isupper() else word
+        return word.title() if token[0].isupper() else word
     return _TOKEN.sub(expand, name)
 
 

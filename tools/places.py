@@ -221,7 +221,8 @@ def shown_name(rate_centre_name, place):
     if re.search(r"\b(St|Ste|Mt|Ft)\. ", rate_centre_name) and \
             place_names.name_key(rate_centre_name) == place_names.name_key(place.name):
         return rate_centre_name
-    return SHOWN_NAMES.get((place.name, place.region), place.name)
+    name = SHOWN_NAMES.get((place.name, place.region), place.name)
+    return place_names.written_out(name) if place_names.abbreviations_in(name) else name
 
 
 def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
