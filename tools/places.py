@@ -69,6 +69,13 @@ OTHER_NAMES.update({
 FAR_KM = 100
 # A far match stands when it lies this close to another place of its code.
 NEIGHBOUR_KM = 60
+# A match lies outside its code's spread when it is farther from the middle of the matched places
+# than this many times their median distance from it (and than STRAY_FLOOR_KM) ...
+STRAY_SPREAD = 2
+STRAY_FLOOR_KM = 30
+# ... and it is a stray (a gazetteer position or namesake error) when a rate centre of another
+# code lies this many times nearer to it than the nearest other place of its own code.
+STRAY_RIVAL = 3
 # A section of a city (GeoNames PPLX) is shown as the largest city within this distance.
 SECTION_KM = 20
 SMALL_SECTION = 20000
@@ -202,14 +209,50 @@ def match_places(counts, gazetteer, rivals=lambda place: None):
             return False
         return p.population > 0
 
-    matched = {}
+    def amid_rivals(p):
+        """Whether another code's rate centre lies nearer than this code's own places: of
+        Waterford in Erie County and Waterford among 724's towns, 814's is the first."""
+        own = min((distance_km((p.lat, p.lon), point) for point in points
+                   if point != (p.lat, p.lon)), default=None)
+        rival = rivals(p)
+        return own is not None and rival is not None and rival < own
+
+    chosen = {}
     for key, places in found.items():
         near = [p for p in places if plausible(p)]
         # A place of known population before a namesake without one (often a neighbourhood).
-        best = min(near, key=lambda p: (p.population == 0, distance_km(middle, (p.lat, p.lon))),
-                   default=None)
+        chosen[key] = sorted(near, key=lambda p: (
+            p.population == 0, len(near) > 1 and amid_rivals(p),
+            distance_km(middle, (p.lat, p.lon))))
+    stray = stray_test([ps[0] for ps in chosen.values() if ps], rivals)
+    matched = {}
+    for key, places in chosen.items():
+        best = next((p for p in places if not stray(p)), None)
         matched[key] = gazetteer.city_of_section(best) if best else None
     return matched
+
+
+def stray_test(places, rivals):
+    """A test of whether a place lies outside the spread of `places` (a code's matched places)
+    and amid another code's rate centres: Voorhees Township, which GeoNames puts in Somerset
+    County among 908's towns, or the Lake Butler near Orlando for 386's Lake Butler in Union
+    County. A code's genuinely far places (the Keys for 305, Labrador City for 709) have no
+    other code's rate centre much nearer than their own neighbours, and stand."""
+    points = sorted({(p.lat, p.lon) for p in places})
+    if len(points) < 3:
+        return lambda place: False
+    middle = _middle(points)
+    spread = statistics.median(distance_km(middle, point) for point in points)
+    reach = max(STRAY_SPREAD * spread, STRAY_FLOOR_KM)
+
+    def stray(place):
+        spot = (place.lat, place.lon)
+        if distance_km(middle, spot) <= reach:
+            return False
+        own = min(distance_km(spot, point) for point in points if point != spot)
+        rival = rivals(place)
+        return rival is not None and rival * STRAY_RIVAL < own
+    return stray
 
 
 def shown_name(rate_centre_name, place):

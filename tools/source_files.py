@@ -19,6 +19,9 @@ GEOCODING_FIXES = {"British Colombia": "British Columbia"}
 PLACE_FIXES = {
     # Jackson Township (Ocean County, 54,856 people) sits in GeoNames at a spot in Camden County.
     ("Jackson", "US", "NJ", "54856"): {"admin2": "029", "lat": "40.1060", "lon": "-74.3600"},
+    # Voorhees Township (Camden County, 29,131 people) sits in GeoNames at a spot in Somerset
+    # County, among 908's towns.
+    ("Voorhees", "US", "NJ", "29131"): {"admin2": "007", "lat": "39.8430", "lon": "-74.9550"},
 }
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]

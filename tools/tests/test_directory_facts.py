@@ -97,6 +97,10 @@ METRO_CODES = [
 NOT_METRO_CODES = [
     ("Calgary", 780, "Area code 780 serves northern Alberta and Edmonton, not Calgary"),
     ("Seattle", 509, "Area code 509 serves eastern Washington"),
+    ("New York City", 856, "OMB Bulletin 23-01: Camden County NJ (Voorhees, 856) is in the "
+     "Philadelphia MSA; 856 serves no county of the New York MSA"),
+    ("Pittsburgh", 814, "Area code 814: Waterford PA (814) is in Erie County; the Waterford "
+     "of Westmoreland County is served by 724"),
 ]
 # Codes that are not partners: (code, other code, reference).
 NOT_PARTNERS = [

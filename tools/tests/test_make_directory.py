@@ -90,6 +90,30 @@ class RulesTest(unittest.TestCase):
         self.assertEqual(md.place_lists.rate_centre("Lakewood Township, NJ"),
                          ("Lakewood Township", "NJ"))
 
+    def test_strays_among_another_codes_towns_are_refused_and_namesakes_chosen(self):
+        def nj(name, lat, lon, population=10000):
+            return place(name, region="NJ", county="007", lat=lat, lon=lon,
+                         population=population, zone="America/New_York")
+        towns = [nj("Camden", 39.93, -75.12), nj("Cherry Hill", 39.93, -75.03),
+                 nj("Glassboro", 39.70, -75.11), nj("Vineland", 39.49, -75.03),
+                 nj("Millville", 39.40, -75.04)]
+        # A gazetteer position error: Voorhees Township put among another code's towns.
+        voorhees = nj("Voorhees", 40.48, -74.48, 29131)
+        # Two namesakes: the nearer to the middle lies beside another code's rate centre.
+        amid, own = nj("Salem", 39.95, -74.80), nj("Salem", 39.57, -75.47)
+        gazetteer = md.place_lists.Gazetteer(towns + [voorhees, amid, own])
+        counts = {(town.name, "NJ"): 1 for town in towns + [voorhees, amid]}
+
+        def rivals(found):
+            return 2.0 if found in (voorhees, amid) else 40.0
+        matched = md.place_lists.match_places(counts, gazetteer, rivals)
+        self.assertIsNone(matched[("Voorhees", "NJ")])
+        self.assertIs(matched[("Salem", "NJ")], own)
+        self.assertIs(matched[("Vineland", "NJ")], towns[3])
+        # Without another code's towns near it, a far place of the code stands (the Keys).
+        matched = md.place_lists.match_places(counts, gazetteer)
+        self.assertIs(matched[("Voorhees", "NJ")], voorhees)
+
     def test_small_city_sections_are_shown_as_their_city(self):
         def section(name, population):
             found = place(name, population=population)
