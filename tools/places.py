@@ -57,14 +57,33 @@ for _part in ("Jamaica Plain", "Dorchester", "Roxbury", "Hyde Park", "West Roxbu
               "Roslindale", "Mattapan", "Charlestown", "Allston", "Brighton", "South Boston",
               "East Boston"):
     OTHER_NAMES[(_part, "MA")] = "Boston"
-# Gazetteer names that a person reads otherwise.
+# Montréal's boroughs, and towns merged into a city of another name.
+for _part in ("Saint-Laurent", "Verdun"):
+    OTHER_NAMES[(_part, "QC")] = "Montr\u00e9al"
+OTHER_NAMES.update({
+    ("Nelson-Miramichi", "NB"): "Miramichi",
+    ("Florenceville", "NB"): "Florenceville-Bristol",
+})
+# Gazetteer names that a person reads otherwise: the official names (Commission de toponymie du
+# Québec; the Government of New Brunswick's list of local governments), where the gazetteer
+# writes them without accents, with the wrong joining mark, or by a former name. Québec joins
+# two names that hold hyphens of their own with an en dash.
 SHOWN_NAMES = {
     ("Qu\u00e9bec", "QC"): "Qu\u00e9bec City",
+    ("Metabetchouan-Lac-a-la-Croix", "QC"): "M\u00e9tabetchouan\u2013Lac-\u00e0-la-Croix",
+    ("Saint-Lin-Laurentides", "QC"): "Saint-Lin\u2013Laurentides",
+    ("Thetford-Mines", "QC"): "Thetford Mines",
+    ("New-Richmond", "QC"): "New Richmond",
+    ("Asbestos", "QC"): "Val-des-Sources",  # renamed in 2020
+    ("Cap-Pele", "NB"): "Cap-Pel\u00e9",
+    ("Saint-Louis de Kent", "NB"): "Saint-Louis-de-Kent",
 }
 OTHER_NAMES.update({
     ("Washington D.C.", "DC"): "Washington",
     ("Truth Or Cnsqncs", "NM"): "Truth or Consequences",
 })
+_OTHER_NAMES_BY_KEY = {(place_names.name_key(name), region): other
+                       for (name, region), other in OTHER_NAMES.items()}
 # A match within this distance of the middle of its code's other places always stands.
 FAR_KM = 100
 # A far match stands when it lies this close to another place of its code.
@@ -118,12 +137,13 @@ def rate_centre(description):
     name = name.split(", ")[-1]
     if region == "NY" and name in NEW_YORK_BOROUGHS:
         name = NEW_YORK_BOROUGHS[name]
-    return OTHER_NAMES.get((name, region), name), region
+    return known_as(name, region)
 
 
 def known_as(name, region):
-    """(name, region) under the name the gazetteer knows the rate centre by."""
-    return OTHER_NAMES.get((name, region), name), region
+    """(name, region) under the name the gazetteer knows the rate centre by; spellings do not
+    matter ('Orléans' is 'Orleans')."""
+    return _OTHER_NAMES_BY_KEY.get((place_names.name_key(name), region), name), region
 
 
 class Gazetteer:
@@ -221,8 +241,9 @@ def match_places(counts, gazetteer, rivals=lambda place: None):
     for key, places in found.items():
         near = [p for p in places if plausible(p)]
         # A place of known population before a namesake without one (often a neighbourhood).
+        # Of namesakes, the one spelt as the rate centre is ('Pont-Rouge', not 'Pont Rouge').
         chosen[key] = sorted(near, key=lambda p: (
-            p.population == 0, len(near) > 1 and amid_rivals(p),
+            p.population == 0, len(near) > 1 and amid_rivals(p), p.name != key[0],
             distance_km(middle, (p.lat, p.lon))))
     stray = stray_test([ps[0] for ps in chosen.values() if ps], rivals)
     matched = {}
@@ -260,12 +281,23 @@ def shown_name(rate_centre_name, place):
     where the gazetteer spells it 'Saint Cloud'; a rate centre the gazetteer lacks with its
     abbreviations written out."""
     if not place:
-        return place_names.written_out(rate_centre_name)
-    if re.search(r"\b(St|Ste|Mt|Ft)\. ", rate_centre_name) and \
-            place_names.name_key(rate_centre_name) == place_names.name_key(place.name):
+        name = place_names.written_out(rate_centre_name)
+        return _OFFICIAL_BY_KEY.get(place_names.name_key(name), name)
+    same = place_names.name_key(rate_centre_name) == place_names.name_key(place.name)
+    if (place.name, place.region) in SHOWN_NAMES:
+        return SHOWN_NAMES[(place.name, place.region)]
+    if re.search(r"\b(St|Ste|Mt|Ft)\. ", rate_centre_name) and same:
         return rate_centre_name
-    name = SHOWN_NAMES.get((place.name, place.region), place.name)
+    # The gazetteer's plain-letter spelling of a name the rate centre writes with its accents.
+    if same and place.name.isascii() and not rate_centre_name.isascii() and \
+            place_names.plain(rate_centre_name) == place.name.lower():
+        return rate_centre_name
+    name = place.name
     return place_names.written_out(name) if place_names.abbreviations_in(name) else name
+
+
+_OFFICIAL_BY_KEY = {place_names.name_key(name): shown for (name, _), shown in SHOWN_NAMES.items()
+                    if name != "Qu\u00e9bec"}
 
 
 def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):

@@ -102,6 +102,23 @@ NOT_METRO_CODES = [
     ("Pittsburgh", 814, "Area code 814: Waterford PA (814) is in Erie County; the Waterford "
      "of Westmoreland County is served by 724"),
 ]
+QC_NAMES = "Commission de toponymie du Qu\u00e9bec, official municipality names"
+NB_NAMES = "Government of New Brunswick, local governments and their official names"
+# Places as their official names write them: (code, name shown, reference).
+NAMES = [
+    (418, "M\u00e9tabetchouan\u2013Lac-\u00e0-la-Croix", QC_NAMES),
+    (450, "Saint-Lin\u2013Laurentides", QC_NAMES), (418, "Thetford Mines", QC_NAMES),
+    (418, "Pont-Rouge", QC_NAMES),
+    (819, "Val-des-Sources", QC_NAMES + " (Asbestos renamed in 2020)"),
+    (506, "Cap-Pel\u00e9", NB_NAMES), (506, "Miramichi", NB_NAMES),
+]
+# Parts of a city that must not be shown as places of their own: (code, part, reference).
+CITY_PARTS = [
+    (514, "Verdun", "Ville de Montr\u00e9al: Verdun and Saint-Laurent are boroughs since 2002"),
+    (514, "Saint-Laurent", "Ville de Montr\u00e9al: boroughs of Montr\u00e9al"),
+    (613, "Orl\u00e9ans", "City of Ottawa: Orl\u00e9ans is part of Ottawa since 2001"),
+    (506, "Nelson-Miramichi", "Nelson became part of Miramichi in 1995"),
+]
 # Codes that are not partners: (code, other code, reference).
 NOT_PARTNERS = [
     (404, 770, "NANPA NPA report, row 404: 404/470/678/943"),
@@ -122,6 +139,11 @@ def metro_lines():
             for line in text.split("\r\n") if line}
 
 
+def places_of(text):
+    return [name.split(" (")[0]
+            for name in text.split("; ")[0].split(": ")[-1].split(", ")]
+
+
 def partners_of(text):
     return {int(c) for part in text.split("; ") if part.startswith("overlay ")
             for c in part.split()[1:]}
@@ -138,6 +160,15 @@ class FactsTest(unittest.TestCase):
             with self.subTest(code=code, source=source):
                 names = texts[code][1].split("; ")[0].split(": ")[-1].split(", ")
                 self.assertLess(names.index(larger), names.index(smaller))
+
+    def test_official_names_and_no_city_parts(self):
+        texts = records()
+        for code, name, source in NAMES:
+            with self.subTest(code=code, name=name, source=source):
+                self.assertIn(name, places_of(texts[code][1]))
+        for code, part, source in CITY_PARTS:
+            with self.subTest(code=code, part=part, source=source):
+                self.assertNotIn(part, places_of(texts[code][1]))
 
     def test_zones(self):
         texts = records()
