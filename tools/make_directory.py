@@ -166,6 +166,8 @@ def geographic_entry(code, row, context):
     place = context.place_of[code]
     items = area_items(code, context)
     zones = {item.place.zone for item in items if item.place and item.place.zone}
+    for member in overlays.area_members(code, context.partners):
+        zones |= time_zones.ZONES_WITHOUT_PLACES.get(member, (set(),))[0]
     partners = context.partners[code]
     zone = time_zones.zone_text(zones)
     tail = partners_text(code, partners, "overlay") + (f"; {zone}" if zone else "")

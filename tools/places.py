@@ -57,9 +57,21 @@ for _part in ("Jamaica Plain", "Dorchester", "Roxbury", "Hyde Park", "West Roxbu
               "Roslindale", "Mattapan", "Charlestown", "Allston", "Brighton", "South Boston",
               "East Boston"):
     OTHER_NAMES[(_part, "MA")] = "Boston"
-# Montréal's boroughs, and towns merged into a city of another name.
+# Montréal's boroughs, and towns merged into a city of another name: Saguenay (2002), Longueuil's
+# and Laval's boroughs, Hamilton and Greater Sudbury (2001), Vaughan's Concord, Rimouski's Bic.
 for _part in ("Saint-Laurent", "Verdun"):
     OTHER_NAMES[(_part, "QC")] = "Montr\u00e9al"
+for _part, _city in (("Chicoutimi", "Saguenay"), ("Jonqui\u00e8re", "Saguenay"),
+                     ("La Baie", "Saguenay"), ("Saint-Hubert", "Longueuil"),
+                     ("Chomedey", "Laval"), ("Le Bic", "Rimouski")):
+    OTHER_NAMES[(_part, "QC")] = _city
+for _part, _city in (("Ancaster", "Hamilton"), ("Stoney Creek", "Hamilton"),
+                     ("Waterdown", "Hamilton"), ("Binbrook", "Hamilton"),
+                     ("Mount Hope", "Hamilton"), ("Concord", "Vaughan"),
+                     ("Lively", "Greater Sudbury"), ("Val Caron", "Greater Sudbury"),
+                     ("Hanmer", "Greater Sudbury"), ("Garson", "Greater Sudbury"),
+                     ("Chelmsford", "Greater Sudbury")):
+    OTHER_NAMES[(_part, "ON")] = _city
 OTHER_NAMES.update({
     ("Nelson-Miramichi", "NB"): "Miramichi",
     ("Florenceville", "NB"): "Florenceville-Bristol",
@@ -77,6 +89,7 @@ SHOWN_NAMES = {
     ("Asbestos", "QC"): "Val-des-Sources",  # renamed in 2020
     ("Cap-Pele", "NB"): "Cap-Pel\u00e9",
     ("Saint-Louis de Kent", "NB"): "Saint-Louis-de-Kent",
+    ("Barrow", "AK"): "Utqia\u0121vik",  # renamed in 2016
 }
 OTHER_NAMES.update({
     ("Washington D.C.", "DC"): "Washington",
@@ -84,6 +97,10 @@ OTHER_NAMES.update({
 })
 _OTHER_NAMES_BY_KEY = {(place_names.name_key(name), region): other
                        for (name, region), other in OTHER_NAMES.items()}
+# Cities that straddle a border, which the gazetteer files in the region next door only:
+# (name, the rate centre's region) -> the gazetteer's region. Lloydminster's Saskatchewan side
+# keeps Alberta's time, daylight saving included.
+BORDER_CITIES = {("Lloydminster", "SK"): "AB"}
 # A match within this distance of the middle of its code's other places always stands.
 FAR_KM = 100
 # A far match stands when it lies this close to another place of its code.
@@ -250,6 +267,10 @@ def match_places(counts, gazetteer, rivals=lambda place: None):
     for key, places in chosen.items():
         best = next((p for p in places if not stray(p)), None)
         matched[key] = gazetteer.city_of_section(best) if best else None
+    for key in counts:
+        if key in BORDER_CITIES:
+            matched[key] = max(gazetteer.candidates(key[0], BORDER_CITIES[key]),
+                               key=lambda p: p.population, default=None)
     return matched
 
 
@@ -309,7 +330,7 @@ def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
     for (name, region), exchanges in counts.items():
         place = matched[(name, region)]
         shown = shown_name(name, place)
-        shown_region = place.region if place else region
+        shown_region = region
         if not place and (place_names.street_words_in(shown) or
                           place_names.abbreviations_in(shown)):
             continue

@@ -17,8 +17,8 @@ STANDARD_ALL_YEAR = {
     "America/Regina": "Saskatchewan",
     "America/Swift_Current": "Saskatchewan",
     "America/Atikokan": "Atikokan (ON)",
-    "America/Coral_Harbour": "Southampton Island (NU)",
-    "America/Blanc-Sablon": "the Lower North Shore of Quebec",
+    "America/Coral_Harbour": "Coral Harbour (NU)",
+    "America/Blanc-Sablon": "Qu\u00e9bec's Lower North Shore",
     "Pacific/Honolulu": "Hawaii",
     "America/Jamaica": "Jamaica",
     "America/Cayman": "the Cayman Islands",
@@ -31,6 +31,16 @@ for _zone in ("Puerto_Rico", "St_Thomas", "Santo_Domingo", "Port_of_Spain", "Bar
               "Anguilla", "Antigua", "Tortola", "Dominica", "Grenada", "Montserrat",
               "Lower_Princes", "St_Kitts", "St_Lucia", "St_Vincent"):
     STANDARD_ALL_YEAR[f"America/{_zone}"] = _zone.replace("_", " ")
+
+# Zones that a code spans where neither the geocoding file nor the gazetteer names a place:
+# code -> (IANA zones, why). An overlay area's codes share them.
+ZONES_WITHOUT_PLACES = {
+    907: ({"America/Adak"}, "Adak and Atka, in the western Aleutians, keep Hawaii-Aleutian time"),
+    418: ({"America/Blanc-Sablon"}, "the Lower North Shore, east of 63\u00b0W (Blanc-Sablon to "
+          "Kegaska), keeps Atlantic Standard Time all year"),
+    867: ({"America/Coral_Harbour"}, "Southampton Island (Coral Harbour) in Nunavut keeps "
+          "Eastern Standard Time all year"),
+}
 
 ZONE_WORDS = {
     "America/St_Johns": "Newfoundland",

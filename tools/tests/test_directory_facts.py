@@ -72,12 +72,21 @@ ZONES = [
     (602, "Mountain time, no daylight saving time", "Wikipedia, Time in Arizona"),
     (928, "no daylight saving time in Arizona",
      "Wikipedia, Time in Arizona (the Navajo Nation keeps daylight time)"),
-    (306, "Central time, no daylight saving time", "Wikipedia, Time in Saskatchewan"),
     (808, "Hawaii time, no daylight saving time", "Wikipedia, Hawaii-Aleutian Time Zone"),
     (787, "Atlantic time, no daylight saving time", "Wikipedia, Time in Puerto Rico"),
     (709, "Newfoundland and Atlantic time", "Wikipedia, Time in Canada (Labrador keeps Atlantic)"),
-    (867, "no daylight saving time in Yukon", "Government of Yukon, permanent UTC-7 since 2020"),
     (250, "the Peace River region of BC", "Wikipedia, Time in British Columbia"),
+    (306, "Central and Mountain time, no daylight saving time in Saskatchewan",
+     "Wikipedia, Time in Saskatchewan (Lloydminster keeps Alberta's time)"),
+    (639, "Central and Mountain time", "Wikipedia, Time in Saskatchewan (Lloydminster)"),
+    (907, "Alaska and Hawaii-Aleutian time",
+     "Wikipedia, Time in Alaska (Adak and Atka keep Hawaii-Aleutian time)"),
+    (418, "Atlantic and Eastern time, no daylight saving time in Qu\u00e9bec's Lower North Shore",
+     "Wikipedia, Time in Canada (Quebec east of 63\u00b0W keeps Atlantic Standard Time)"),
+    (581, "Atlantic and Eastern time", "Wikipedia, Time in Canada (overlay of 418)"),
+    (867, "no daylight saving time in Coral Harbour (NU) and Yukon",
+     "Wikipedia, Time in Nunavut (Southampton Island keeps Eastern Standard Time); Government "
+     "of Yukon, permanent UTC-7 since 2020"),
 ]
 # Codes a metro line must list: (metro, code, reference).
 METRO_CODES = [
@@ -106,11 +115,13 @@ QC_NAMES = "Commission de toponymie du Qu\u00e9bec, official municipality names"
 NB_NAMES = "Government of New Brunswick, local governments and their official names"
 # Places as their official names write them: (code, name shown, reference).
 NAMES = [
-    (418, "M\u00e9tabetchouan\u2013Lac-\u00e0-la-Croix", QC_NAMES),
     (450, "Saint-Lin\u2013Laurentides", QC_NAMES), (418, "Thetford Mines", QC_NAMES),
     (418, "Pont-Rouge", QC_NAMES),
     (819, "Val-des-Sources", QC_NAMES + " (Asbestos renamed in 2020)"),
     (506, "Cap-Pel\u00e9", NB_NAMES), (506, "Miramichi", NB_NAMES),
+    (418, "Saguenay", QC_NAMES + " (Chicoutimi, Jonqui\u00e8re and La Baie merged in 2002)"),
+    (907, "Utqiagvik", "City of Utqia\u0121vik, named Barrow until 2016"),
+    (306, "Lloydminster", "City of Lloydminster, on the Alberta-Saskatchewan border"),
 ]
 # Parts of a city that must not be shown as places of their own: (code, part, reference).
 CITY_PARTS = [
@@ -118,6 +129,9 @@ CITY_PARTS = [
     (514, "Saint-Laurent", "Ville de Montr\u00e9al: boroughs of Montr\u00e9al"),
     (613, "Orl\u00e9ans", "City of Ottawa: Orl\u00e9ans is part of Ottawa since 2001"),
     (506, "Nelson-Miramichi", "Nelson became part of Miramichi in 1995"),
+    (418, "Jonqui\u00e8re", "Ville de Saguenay: Jonqui\u00e8re is one of its boroughs"),
+    (905, "Ancaster", "City of Hamilton: Ancaster and Stoney Creek merged into it in 2001"),
+    (705, "Lively", "City of Greater Sudbury: Lively is one of its communities since 2001"),
 ]
 # Codes that are not partners: (code, other code, reference).
 NOT_PARTNERS = [

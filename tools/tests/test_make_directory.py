@@ -114,6 +114,18 @@ class RulesTest(unittest.TestCase):
         matched = md.place_lists.match_places(counts, gazetteer)
         self.assertIs(matched[("Voorhees", "NJ")], voorhees)
 
+    def test_places_are_shown_by_their_official_names(self):
+        def qc(name):
+            return source_files.GazetteerPlace([name, "CA", "10", "02", "48.4", "-71.8", "4084",
+                                                "PPL", "America/Toronto"])
+        shown = md.place_lists.shown_name
+        self.assertEqual(shown("Perc\u00e9", qc("Perce")), "Perc\u00e9")
+        self.assertEqual(shown("M\u00e9tabetchouan-Lac-\u00e0-la-Croix",
+                               qc("Metabetchouan-Lac-a-la-Croix")),
+                         "M\u00e9tabetchouan\u2013Lac-\u00e0-la-Croix")
+        self.assertEqual(shown("Sept-Iles", qc("Sept-\u00celes")), "Sept-\u00celes")
+        self.assertEqual(md.place_lists.known_as("Orl\u00e9ans", "ON"), ("Ottawa", "ON"))
+
     def test_small_city_sections_are_shown_as_their_city(self):
         def section(name, population):
             found = place(name, population=population)
@@ -132,6 +144,8 @@ class RulesTest(unittest.TestCase):
                          "Mountain and Pacific time")
         self.assertEqual(time_zones.zone_text({"America/Puerto_Rico"}),
                          "Atlantic time, no daylight saving time")
+        self.assertEqual(time_zones.zone_text({"America/Regina", "America/Edmonton"}),
+                         "Central and Mountain time, no daylight saving time in Saskatchewan")
         self.assertEqual(time_zones.zone_text(set()), "")
 
     def test_numbers_that_are_not_area_codes(self):
