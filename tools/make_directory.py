@@ -122,7 +122,8 @@ def territory_items(region, counts, gazetteer):
 
 def territory_name(name):
     """Guam's and the Northern Marianas' villages as people name them: 'Dededo', not 'Dededo
-    Village'; abbreviations written out."""
+    Village'; abbreviations written out; the plain apostrophe of every other name."""
+    name = name.replace("\u2019", "'")
     for suffix in (" Village", " village"):
         if name.endswith(suffix):
             name = name[:-len(suffix)]

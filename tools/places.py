@@ -8,6 +8,7 @@ import re
 import statistics
 
 import place_names
+import regions
 
 # New York City's exchanges name neighbourhoods; a person knows the borough.
 NEW_YORK_BOROUGHS = {
@@ -101,6 +102,8 @@ _OTHER_NAMES_BY_KEY = {(place_names.name_key(name), region): other
 # (name, the rate centre's region) -> the gazetteer's region. Lloydminster's Saskatchewan side
 # keeps Alberta's time, daylight saving included.
 BORDER_CITIES = {("Lloydminster", "SK"): "AB"}
+# US places whose own name spells Saint out.
+US_SAINT_NAMES = {"Saint Paul", "Lake Saint Louis"}
 # A match within this distance of the middle of its code's other places always stands.
 FAR_KM = 100
 # A far match stands when it lies this close to another place of its code.
@@ -321,6 +324,14 @@ _OFFICIAL_BY_KEY = {place_names.name_key(name): shown for (name, _), shown in SH
                     if name != "Qu\u00e9bec"}
 
 
+def us_saint(name):
+    """A US place as the Census Bureau and the town write it: 'St. Cloud', 'Ste. Genevieve',
+    where the gazetteer writes 'Saint Cloud'; Saint Paul and Lake Saint Louis keep their own."""
+    if name in US_SAINT_NAMES:
+        return name
+    return re.sub(r"\bSaint(e?) (?=[A-Z])", lambda m: "St. " if not m.group(1) else "Ste. ", name)
+
+
 def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
     """The shown places of rate centres {(name, region): exchanges}, largest population first;
     exchange counts break ties and order the places the gazetteer lacks. Names the directory
@@ -330,6 +341,8 @@ def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
     for (name, region), exchanges in counts.items():
         place = matched[(name, region)]
         shown = shown_name(name, place)
+        if region in regions.US_REGIONS:
+            shown = us_saint(shown)
         shown_region = region
         if not place and (place_names.street_words_in(shown) or
                           place_names.abbreviations_in(shown)):

@@ -122,6 +122,9 @@ NAMES = [
     (418, "Saguenay", QC_NAMES + " (Chicoutimi, Jonqui\u00e8re and La Baie merged in 2002)"),
     (907, "Utqiagvik", "City of Utqia\u0121vik, named Barrow until 2016"),
     (306, "Lloydminster", "City of Lloydminster, on the Alberta-Saskatchewan border"),
+    (320, "St. Cloud", "US Census Bureau, 2020 place names (St. Cloud city, Minnesota)"),
+    (586, "St. Clair Shores", "US Census Bureau, 2020 place names"),
+    (651, "Saint Paul", "City of Saint Paul, Minnesota (its charter's spelling)"),
 ]
 # Parts of a city that must not be shown as places of their own: (code, part, reference).
 CITY_PARTS = [

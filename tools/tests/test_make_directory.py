@@ -125,6 +125,10 @@ class RulesTest(unittest.TestCase):
                          "M\u00e9tabetchouan\u2013Lac-\u00e0-la-Croix")
         self.assertEqual(shown("Sept-Iles", qc("Sept-\u00celes")), "Sept-\u00celes")
         self.assertEqual(md.place_lists.known_as("Orl\u00e9ans", "ON"), ("Ottawa", "ON"))
+        self.assertEqual(md.place_lists.us_saint("Saint Clair Shores"), "St. Clair Shores")
+        self.assertEqual(md.place_lists.us_saint("Sainte Genevieve"), "Ste. Genevieve")
+        self.assertEqual(md.place_lists.us_saint("Saint Paul"), "Saint Paul")
+        self.assertEqual(md.territory_name("Saint John\u2019s"), "Saint John's")
 
     def test_small_city_sections_are_shown_as_their_city(self):
         def section(name, population):
