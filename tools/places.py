@@ -340,7 +340,9 @@ def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
     items = {}
     for (name, region), exchanges in counts.items():
         place = matched[(name, region)]
-        shown = shown_name(name, place)
+        # Hawaiian names lose the ʻokina, which the gazetteer writes as an opening quote ('‘Ewa
+        # Beach') and Windows-1252 lacks: 'Ewa Beach', as plain text writes it.
+        shown = shown_name(name, place).replace("\u2018", "").replace("\u02bb", "")
         if region in regions.US_REGIONS:
             shown = us_saint(shown)
         shown_region = region

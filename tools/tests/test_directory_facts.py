@@ -125,6 +125,7 @@ NAMES = [
     (320, "St. Cloud", "US Census Bureau, 2020 place names (St. Cloud city, Minnesota)"),
     (586, "St. Clair Shores", "US Census Bureau, 2020 place names"),
     (651, "Saint Paul", "City of Saint Paul, Minnesota (its charter's spelling)"),
+    (808, "Ewa Beach", "US Census Bureau, 2020 place names (Ewa Beach CDP, Hawaii)"),
 ]
 # Parts of a city that must not be shown as places of their own: (code, part, reference).
 CITY_PARTS = [
