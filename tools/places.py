@@ -339,6 +339,10 @@ def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
     matched = match_places(counts, gazetteer, rivals)
     items = {}
     for (name, region), exchanges in counts.items():
+        # A lone exchange named after a place of another state (201-631 "New York, NY") is
+        # a foreign exchange, not a place of the code's area.
+        if home_regions and region not in home_regions and exchanges <= 1:
+            continue
         place = matched[(name, region)]
         # Hawaiian names lose the ʻokina, which the gazetteer writes as an opening quote ('‘Ewa
         # Beach') and Windows-1252 lacks: 'Ewa Beach', as plain text writes it.

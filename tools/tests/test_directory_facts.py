@@ -127,8 +127,9 @@ NAMES = [
     (651, "Saint Paul", "City of Saint Paul, Minnesota (its charter's spelling)"),
     (808, "Ewa Beach", "US Census Bureau, 2020 place names (Ewa Beach CDP, Hawaii)"),
 ]
-# Parts of a city that must not be shown as places of their own: (code, part, reference).
-CITY_PARTS = [
+# Names a code's text must not show: parts of a city shown as places of their own, and places
+# outside the code's area: (code, name, reference).
+NOT_SHOWN = [
     (514, "Verdun", "Ville de Montr\u00e9al: Verdun and Saint-Laurent are boroughs since 2002"),
     (514, "Saint-Laurent", "Ville de Montr\u00e9al: boroughs of Montr\u00e9al"),
     (613, "Orl\u00e9ans", "City of Ottawa: Orl\u00e9ans is part of Ottawa since 2001"),
@@ -136,6 +137,7 @@ CITY_PARTS = [
     (418, "Jonqui\u00e8re", "Ville de Saguenay: Jonqui\u00e8re is one of its boroughs"),
     (905, "Ancaster", "City of Hamilton: Ancaster and Stoney Creek merged into it in 2001"),
     (705, "Lively", "City of Greater Sudbury: Lively is one of its communities since 2001"),
+    (201, "Manhattan", "NANPA NPA report: 201 serves northeastern New Jersey; Manhattan is 212"),
 ]
 # Codes that are not partners: (code, other code, reference).
 NOT_PARTNERS = [
@@ -184,7 +186,7 @@ class FactsTest(unittest.TestCase):
         for code, name, source in NAMES:
             with self.subTest(code=code, name=name, source=source):
                 self.assertIn(name, places_of(texts[code][1]))
-        for code, part, source in CITY_PARTS:
+        for code, part, source in NOT_SHOWN:
             with self.subTest(code=code, part=part, source=source):
                 self.assertNotIn(part, places_of(texts[code][1]))
 
