@@ -107,10 +107,12 @@ def territory_items(region, counts, gazetteer):
     scope = "country:" + region
     items = {}
     for place in gazetteer.largest(scope):
+        place = gazetteer.town_of_section(place)
         items.setdefault(territory_name(place.name), place_lists.Item(
             territory_name(place.name), region, place, 0))
     for (name, _), number in counts.items():
         for place in gazetteer.candidates(name, scope):
+            place = gazetteer.town_of_section(place)
             shown = territory_name(place.name)
             items.setdefault(shown, place_lists.Item(shown, region, place, 0))
             items[shown].exchanges += number

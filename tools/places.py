@@ -115,6 +115,9 @@ STRAY_FLOOR_KM = 30
 # ... and it is a stray (a gazetteer position or namesake error) when a rate centre of another
 # code lies this many times nearer to it than the nearest other place of its own code.
 STRAY_RIVAL = 3
+# A section of a Caribbean or territory town (GeoNames PPLX) is shown as the larger town within
+# this distance.
+TOWN_SECTION_KM = 6
 # A section of a city (GeoNames PPLX) is shown as the largest city within this distance.
 SECTION_KM = 20
 SMALL_SECTION = 20000
@@ -202,6 +205,17 @@ class Gazetteer:
         near = [other for other in self.by_region[self.scope(place)]
                 if other.feature not in ("PPLX", "") and other.population >= LARGE_CITY
                 and distance_km((place.lat, place.lon), (other.lat, other.lon)) <= SECTION_KM]
+        return max(near, key=lambda other: other.population, default=place)
+
+    def town_of_section(self, place):
+        """A section of a Caribbean or territory town (New Kingston, Villa Francisca in Santo
+        Domingo, Kingstown Park) shown as the larger town it lies in; a section without one
+        near it stands (Guam's villages, which the gazetteer files as sections)."""
+        if place.feature != "PPLX":
+            return place
+        near = [other for other in self.by_region[self.scope(place)]
+                if other.feature not in ("PPLX", "") and other.population > place.population
+                and distance_km((place.lat, place.lon), (other.lat, other.lon)) <= TOWN_SECTION_KM]
         return max(near, key=lambda other: other.population, default=place)
 
     def largest(self, region):
