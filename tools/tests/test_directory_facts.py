@@ -137,7 +137,8 @@ NOT_SHOWN = [
     (418, "Jonqui\u00e8re", "Ville de Saguenay: Jonqui\u00e8re is one of its boroughs"),
     (905, "Ancaster", "City of Hamilton: Ancaster and Stoney Creek merged into it in 2001"),
     (705, "Lively", "City of Greater Sudbury: Lively is one of its communities since 2001"),
-    (201, "Manhattan", "NANPA NPA report: 201 serves northeastern New Jersey; Manhattan is 212"),    (876, "New Kingston", "New Kingston is the business district of Kingston, Jamaica"),
+    (201, "Manhattan", "NANPA NPA report: 201 serves northeastern New Jersey; Manhattan is 212"),
+    (876, "New Kingston", "New Kingston is the business district of Kingston, Jamaica"),
     (784, "Kingstown Park", "Kingstown Park is a neighbourhood of Kingstown, Saint Vincent"),
     (809, "Bella Vista", "Bella Vista is a sector of Santo Domingo's National District"),
 ]

@@ -141,6 +141,16 @@ class RulesTest(unittest.TestCase):
         big = section("Culver City", 39000)
         self.assertIs(gazetteer.city_of_section(big), big)
 
+        def jm(name, lat, population, feature):
+            return source_files.GazetteerPlace([name, "JM", "08", "", str(lat), "-76.79",
+                                                str(population), feature, "America/Jamaica"])
+        kingston = jm("Kingston", 18.00, 937700, "PPLC")
+        part = jm("New Kingston", 18.01, 500000, "PPLX")
+        far = jm("Tamuning", 18.20, 19685, "PPLX")  # 22 km off: a town of its own
+        towns = md.place_lists.Gazetteer([kingston, part, far])
+        self.assertIs(towns.town_of_section(part), kingston)
+        self.assertIs(towns.town_of_section(far), far)
+
     def test_zones_in_words(self):
         self.assertEqual(time_zones.zone_text({"America/Phoenix", "America/Denver"}),
                          "Mountain time, no daylight saving time in Arizona")
