@@ -58,7 +58,7 @@ class Parsed:
                 self.partners = {int(c) for c in re.findall(r"\d{3}", part)}
             elif " time" in part or "UTC" in part:
                 self.zones |= set(ZONE_WORD.findall(part.split(";")[0]))
-            elif part.startswith("Not yet in service"):
+            elif part.startswith((make_directory.PLANNED_CODE, make_directory.UNUSED_CODE)):
                 continue
             elif not self.items:
                 names = part.split(": ", 1)[-1]
@@ -102,7 +102,8 @@ def check_layout(lines, report, problems):
         code = int(layout.code_of(line))
         row = report.get(code)
         if row and row["IN_SERVICE"] != "Y" and make_directory.listed(row) and \
-                "Not yet in service" not in layout.city_text_of(line):
+                not layout.city_text_of(line).startswith(
+                    (make_directory.PLANNED_CODE, make_directory.UNUSED_CODE)):
             problems["layout"].append(f"cities.txt: {code} is not in service, the text says not")
 
 

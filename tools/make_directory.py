@@ -146,11 +146,17 @@ def fit_items(head, items, tail, limit=record_layout.CITY_TEXT_LENGTH):
     return text
 
 
+# How a code that is assigned but not yet dialled begins its text. The report's dates are plans
+# made on the report's date, so the text says "planned" whenever it is read.
+PLANNED_CODE = "New code, planned to start"
+UNUSED_CODE = "Not yet in service"
+
+
 def status_text(row):
     if row["IN_SERVICE"] == "Y":
         return ""
     date = row["IN_SERVICE_DT"].replace("-", " ")
-    return f"Not yet in service (planned {date}); " if date else "Not yet in service; "
+    return f"{PLANNED_CODE} {date}; " if date else f"{UNUSED_CODE}; "
 
 
 def partners_text(code, partners, word):
