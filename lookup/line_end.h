@@ -3,8 +3,11 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 
-#if defined(__SSE2__)
+// Every x86-64 processor has SSE2; MSVC says so by the target alone, GCC and Clang by __SSE2__.
+#if defined(__SSE2__) || defined(_M_X64)
+#define VANTREL_LINE_END_SSE2 1
 #include <emmintrin.h>
 #endif
 
@@ -23,7 +26,7 @@ inline bool IsLineEnd(char c) { return c == kCr || c == kLf; }
 // a time costs about what one memchr does, where two memchr calls would cost twice that.
 inline const char* FindLineEnd(const char* from, const char* to) {
   using namespace line_end_detail;
-#if defined(__SSE2__)
+#if defined(VANTREL_LINE_END_SSE2)
   constexpr long kBlock = 16;
   const __m128i cr = _mm_set1_epi8(kCr);
   const __m128i lf = _mm_set1_epi8(kLf);
@@ -34,10 +37,10 @@ inline const char* FindLineEnd(const char* from, const char* to) {
   };
   for (; to - from >= 2 * kBlock; from += 2 * kBlock) {
     const unsigned mask = hits(from) | (hits(from + kBlock) << kBlock);
-    if (mask != 0) return from + __builtin_ctz(mask);
+    if (mask != 0) return from + std::countr_zero(mask);
   }
   if (to - from >= kBlock) {
-    if (const unsigned mask = hits(from); mask != 0) return from + __builtin_ctz(mask);
+    if (const unsigned mask = hits(from); mask != 0) return from + std::countr_zero(mask);
     from += kBlock;
   }
 #endif

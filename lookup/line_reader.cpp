@@ -2,13 +2,7 @@
 // Reading a data file line by line.
 #include "line_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "fatal_error.h"
 #include "line_end.h"
@@ -20,19 +14,6 @@ namespace {
 // processor's cache when it is searched.
 constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
-ErrorNumber OpenErrorNumber(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-      return ErrorNumber::kFileNotFound;
-    case EACCES:
-    case EPERM:
-      return ErrorNumber::kPermissionDenied;
-    default:
-      return ErrorNumber::kPathFileAccess;
-  }
-}
-
 }  // namespace
 
 LineReader::LineReader() : buffer_(std::make_unique<char[]>(kBufferSize)) {}
@@ -40,38 +21,22 @@ LineReader::LineReader() : buffer_(std::make_unique<char[]>(kBufferSize)) {}
 LineReader::~LineReader() { Close(); }
 
 void LineReader::Open(const std::string& name) {
-  Close();
-  // Non-blocking, so that a FIFO under the file's name cannot hang the program in open().
-  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) throw FatalError(OpenErrorNumber(errno), name);
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    throw FatalError(ErrorNumber::kPathFileAccess, name);
-  }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  fd_ = fd;
+  if (const std::optional<ErrorNumber> error = file_.Open(name)) throw FatalError(*error, name);
   name_ = name;
   begin_ = end_ = 0;
   eof_ = false;
   terminator_ = {};
 }
 
-void LineReader::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
-}
+void LineReader::Close() { file_.Close(); }
 
 bool LineReader::Fill() {
-  if (eof_ || fd_ < 0) return false;
-  ssize_t count = 0;
-  do {
-    count = ::read(fd_, buffer_.get(), kBufferSize);
-  } while (count < 0 && errno == EINTR);
-  if (count < 0) throw FatalError(ErrorNumber::kDeviceIo, name_);
+  if (eof_ || !file_.IsOpen()) return false;
+  const std::optional<std::size_t> count = file_.Read(buffer_.get(), kBufferSize);
+  if (!count) throw FatalError(ErrorNumber::kDeviceIo, name_);
   begin_ = 0;
-  end_ = static_cast<std::size_t>(count);
-  eof_ = count == 0;
+  end_ = *count;
+  eof_ = end_ == 0;
   return !eof_;
 }
 

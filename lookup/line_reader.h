@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform_file.h"
+
 namespace lookup {
 
 // Reads a data file line by line. A line ends at a carriage return, a line feed, or a carriage
@@ -46,7 +48,7 @@ class LineReader {
   std::size_t NextTerminator();
   void ConsumeTerminator();
 
-  int fd_ = -1;
+  PlatformFile file_;
   std::string name_;
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;  // next character to read
