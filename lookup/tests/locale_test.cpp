@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <initializer_list>
 #include <string>
 
 #include "area_code_lookup.h"
@@ -16,12 +17,20 @@
 namespace lookup {
 namespace {
 
+// German by its POSIX name, or by its Windows names: the older C runtimes know only the first.
+bool SetGermanLocale() {
+  for (const char* name : {"de_DE.UTF-8", "German_Germany.1252", "de-DE"}) {
+    if (std::setlocale(LC_ALL, name) != nullptr) return true;
+  }
+  return false;
+}
+
 class CommaDecimalLocale : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-      GTEST_FAIL() << "the de_DE.UTF-8 locale is missing; the test command generates it";
+    if (!SetGermanLocale()) {
+      GTEST_FAIL() << "no German locale; on Linux the test command generates de_DE.UTF-8";
     }
     ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
   }
