@@ -11,7 +11,7 @@ test_packages=(googletest libgtest-dev libbenchmark-dev libxcb1-dev locales xvfb
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
-  icons) wanted=(librsvg2-bin) ;;
+  icons) wanted=(librsvg2-bin icoutils) ;;
   test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
   *) echo "usage: $0 run|test|icons" >&2; exit 2 ;;
 esac

@@ -3,14 +3,30 @@
 #include "fonts.h"
 
 #include <QFont>
-#include <QStringList>
 
 namespace window {
 
+QString DialogFontFamily() {
+#ifdef Q_OS_WIN
+  // Windows still has "MS Sans Serif", as a bitmap font that does not scale on high-DPI screens.
+  return QStringLiteral("Microsoft Sans Serif");
+#else
+  return QStringLiteral("MS Sans Serif");
+#endif
+}
+
+QStringList DialogFontSubstitutes() {
+#ifdef Q_OS_WIN
+  return {};
+#else
+  return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+          QStringLiteral("DejaVu Sans")};
+#endif
+}
+
 void InstallFontSubstitutes() {
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                             QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                         QStringLiteral("DejaVu Sans")});
+  const QStringList substitutes = DialogFontSubstitutes();
+  if (!substitutes.isEmpty()) QFont::insertSubstitutions(DialogFontFamily(), substitutes);
 }
 
 }  // namespace window

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "area_code_lookup.h"
+#include "fonts.h"
 #include "metro_areas.h"
 #include "twips.h"
 #include "windows_1252.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr char kNoByteSubstitute = '?';
 
 QFont SansSerif(qreal pointSize) {
-  QFont font(QStringLiteral("MS Sans Serif"));
+  QFont font(DialogFontFamily());
   font.setPointSizeF(pointSize);
   font.setWeight(QFont::Normal);
   font.setStyleHint(QFont::SansSerif);
