@@ -18,4 +18,9 @@ if [ ! -f "$prefix/.ready" ]; then
     wineserver -w
     touch "$WINEPREFIX/.ready"' sh "$wine"
 fi
+# CTest waits until every process that holds a test's output has ended. The first program of a
+# wine session starts the session's server and services, which would hold it and linger for
+# seconds after the program: so a program of no interest starts the session (or finds it running),
+# apart from the test's output.
+"$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 exec "$wine" "$@"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "fatal_error.h"
+#include "error_number.h"
 
 namespace lookup {
 

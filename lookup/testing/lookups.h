@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
-// One event procedure run against a fake window, and the lines of a file, for checks to compare.
+// One event procedure run against a fake window, the lines of a file, and the fatal error that
+// either ended in, for checks to compare.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "fatal_error.h"
 
 namespace lookup_testing {
 
@@ -19,5 +22,16 @@ std::vector<std::string> LoadMetroNames();
 
 // Every line of the file `name`, as the lookups read it.
 std::vector<std::string> ReadLines(const std::string& name);
+
+// The number of the fatal error that `action` ends in, or 0 when it ends normally.
+template <typename Action>
+int ErrorOf(Action action) {
+  try {
+    action();
+  } catch (const lookup::FatalError& error) {
+    return static_cast<int>(error.Number());
+  }
+  return 0;
+}
 
 }  // namespace lookup_testing

@@ -2,13 +2,11 @@
 // Files no one would write on purpose: each ends in the specified answer or a clear fatal error,
 // never a crash or a hang.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <random>
 
 #include "area_code_lookup.h"
-#include "fatal_error.h"
 #include "metro_areas.h"
 #include "record_layout.h"
 #include "testing/directory_record.h"
@@ -18,6 +16,7 @@
 namespace lookup {
 namespace {
 
+using lookup_testing::ErrorOf;
 using lookup_testing::LoadMetroNames;
 using lookup_testing::LookUpAreaCode;
 using lookup_testing::LookUpMetro;
@@ -26,17 +25,6 @@ using lookup_testing::TempFolder;
 using Shown = std::vector<std::string>;
 
 const std::string kNotFound(kNotFoundMessage);
-
-// The error number of what `action` throws, or 0.
-template <typename Action>
-int ErrorOf(Action action) {
-  try {
-    action();
-  } catch (const FatalError& error) {
-    return static_cast<int>(error.Number());
-  }
-  return 0;
-}
 
 std::string Garbage(std::size_t size) {
   std::mt19937 random(20261208);
@@ -122,22 +110,6 @@ TEST(HostileFiles, FilesReplacedOrDeletedBetweenLookups) {
   EXPECT_EQ(ErrorOf([] { LookUpAreaCode("201"); }), 53);
   EXPECT_EQ(ErrorOf([] { LookUpMetro("Alpha 201"); }), 53);
   EXPECT_EQ(LookUpAreaCode("abc"), Shown{std::string(kInvalidEntryMessage)});  // opens no file
-}
-
-TEST(HostileFiles, FifoOrUnreadablePathIsAClearFatalError) {
-  TempFolder folder;
-  ASSERT_EQ(::mkfifo("cities.txt", 0600), 0);
-  ASSERT_EQ(::mkfifo("metro.txt", 0600), 0);
-  EXPECT_EQ(ErrorOf([] { LookUpAreaCode("212"); }), 75);  // at once: nothing waits for a writer
-  EXPECT_EQ(ErrorOf([] { LoadMetroNames(); }), 75);
-  EXPECT_EQ(ErrorOf([] { LookUpMetro("x"); }), 75);
-  std::filesystem::remove("cities.txt");
-  std::filesystem::remove("metro.txt");
-  std::filesystem::create_symlink("/proc/self/mem", "cities.txt");
-  std::filesystem::create_symlink("/proc/self/mem", "metro.txt");
-  EXPECT_EQ(ErrorOf([] { LookUpAreaCode("212"); }), 57);
-  EXPECT_EQ(ErrorOf([] { LoadMetroNames(); }), 57);
-  EXPECT_EQ(ErrorOf([] { LookUpMetro("x"); }), 57);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-// What other programs can do to a data file on Windows: hold it without sharing, lock part of it.
+// What other programs and the system can do to a data file on Windows: hold it open without
+// sharing, lock part of it, write, rename or delete it meanwhile, or put a device under its name.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -15,41 +16,24 @@
 #include <string>
 #include <vector>
 
-#include "area_code_lookup.h"
-#include "fatal_error.h"
 #include "line_reader.h"
-#include "metro_areas.h"
 #include "testing/directory_record.h"
-#include "testing/fake_window.h"
+#include "testing/lookups.h"
 #include "testing/temp_folder.h"
 
 namespace lookup {
 namespace {
 
-using lookup_testing::FakeWindow;
+using lookup_testing::ErrorOf;
+using lookup_testing::LoadMetroNames;
+using lookup_testing::LookUpAreaCode;
+using lookup_testing::ReadLines;
 using lookup_testing::Record;
 using lookup_testing::TempFolder;
 
-// The error number of what `action` throws, or 0.
-template <typename Action>
-int ErrorOf(Action action) {
-  try {
-    action();
-  } catch (const FatalError& error) {
-    return static_cast<int>(error.Number());
-  }
-  return 0;
-}
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-std::vector<std::string> ReadAll(const std::string& name) {
-  LineReader reader;
-  reader.Open(name);
-  std::vector<std::string> lines;
-  while (!reader.AtEnd()) lines.push_back(reader.NextLine());
-  return lines;
-}
-
-// A handle on a file, as another program would hold it.
+// A file held open, for reading and writing, as another program would hold it.
 class Holder {
  public:
   Holder(const std::filesystem::path& file, DWORD share)
@@ -68,11 +52,12 @@ class Holder {
   HANDLE handle_;
 };
 
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+const std::string kRecord = Record("XY", "212", "Sample City");
+const std::string kMetroLine = "Sample Metro       212";
 
 void WriteBothFiles(const TempFolder& folder) {
-  folder.Write("cities.txt", Record("XY", "212", "Sample City") + "\r\n");
-  folder.Write("metro.txt", "Sample Metro       212\r\n");
+  folder.Write("cities.txt", kRecord + "\r\n");
+  folder.Write("metro.txt", kMetroLine + "\r\n");
 }
 
 TEST(WindowsDataFiles, FileHeldWithoutSharingIsPermissionDenied) {
@@ -82,35 +67,33 @@ TEST(WindowsDataFiles, FileHeldWithoutSharingIsPermissionDenied) {
     const Holder cities(folder.Path() / "cities.txt", 0);
     const Holder metro(folder.Path() / "metro.txt", 0);
     ASSERT_TRUE(cities.IsOpen() && metro.IsOpen());
-    EXPECT_EQ(ErrorOf([] { ReadAll("cities.txt"); }), 70);
-    EXPECT_EQ(ErrorOf([] {
-                FakeWindow window;
-                window.entry = "212";
-                Command1_Click(window);
-              }),
-              70);
-    EXPECT_EQ(ErrorOf([] {
-                FakeWindow window;
-                Form_Load(window);
-              }),
-              70);
+    EXPECT_EQ(ErrorOf([] { ReadLines("cities.txt"); }), 70);
+    EXPECT_EQ(ErrorOf([] { LookUpAreaCode("212"); }), 70);
+    EXPECT_EQ(ErrorOf([] { LoadMetroNames(); }), 70);
   }
-  // Let go, the files read as usual: nothing was left behind.
-  EXPECT_EQ(ReadAll("metro.txt"), std::vector<std::string>{"Sample Metro       212"});
+  // Once let go, the files read as before: the failed opens left nothing behind.
+  EXPECT_EQ(LookUpAreaCode("212"), std::vector<std::string>{"XY   Sample City"});
+  EXPECT_EQ(LoadMetroNames(), std::vector<std::string>{kMetroLine.substr(0, 19)});
 }
 
-TEST(WindowsDataFiles, OtherProgramsMayWriteRenameAndDeleteWhileALookupReads) {
+TEST(WindowsDataFiles, OthersMayWriteRenameAndDeleteTheFileWhileItIsRead) {
   TempFolder folder;
   WriteBothFiles(folder);
   LineReader reader;
   reader.Open("cities.txt");
   {
+    // Another program opens it to write, as an editor saving it would.
     const Holder writer(folder.Path() / "cities.txt", kShareAll);
     EXPECT_TRUE(writer.IsOpen()) << ::GetLastError();
   }
-  std::filesystem::rename(folder.Path() / "metro.txt", folder.Path() / "renamed.txt");
-  EXPECT_EQ(reader.NextLine(), Record("XY", "212", "Sample City"));
+  std::filesystem::rename(folder.Path() / "cities.txt", folder.Path() / "old.txt");
+  EXPECT_EQ(reader.NextLine(), kRecord);
   EXPECT_TRUE(reader.AtEnd());
+  reader.Close();
+
+  reader.Open("metro.txt");
+  std::filesystem::remove(folder.Path() / "metro.txt");
+  EXPECT_EQ(reader.NextLine(), kMetroLine);
 }
 
 TEST(WindowsDataFiles, LockedRangeIsADeviceError) {
@@ -118,10 +101,10 @@ TEST(WindowsDataFiles, LockedRangeIsADeviceError) {
   folder.Write("cities.txt", std::string(100, 'x') + "\r\n");
   const Holder locker(folder.Path() / "cities.txt", kShareAll);
   ASSERT_TRUE(locker.IsOpen());
-  OVERLAPPED from{};
+  OVERLAPPED start{};
   ASSERT_TRUE(::LockFileEx(locker.Get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
-                           1000, 0, &from));
-  // Windows refuses reads of a locked range through any other handle; wine does not.
+                           1000, 0, &start));
+  // Windows refuses to read a locked range through any other handle; wine lets it be read.
   {
     const Holder probe(folder.Path() / "cities.txt", kShareAll);
     char byte = 0;
@@ -130,32 +113,28 @@ TEST(WindowsDataFiles, LockedRangeIsADeviceError) {
       GTEST_SKIP() << "this system does not enforce byte-range locks";
     }
   }
-  EXPECT_EQ(ErrorOf([] { ReadAll("cities.txt"); }), 57);
-  EXPECT_EQ(ErrorOf([] {
-              FakeWindow window;
-              window.entry = "212";
-              Command1_Click(window);
-            }),
-            57);
+  EXPECT_EQ(ErrorOf([] { ReadLines("cities.txt"); }), 57);
+  EXPECT_EQ(ErrorOf([] { LookUpAreaCode("212"); }), 57);
 }
 
 TEST(WindowsDataFiles, NamesAreWindows1252) {
   TempFolder folder;
-  // 0x80 is the euro sign in Windows-1252, and something else in the other code pages.
+  // The euro sign is 0x80 in Windows-1252 and something else, or nothing, in other code pages.
   std::ofstream(folder.Path() / L"\u20ACcaf\u00E9.txt", std::ios::binary) << "found\r\n";
-  EXPECT_EQ(ReadAll("\x80"
-                    "caf\xE9.txt"),
+  EXPECT_EQ(ReadLines("\x80"
+                      "caf\xE9.txt"),
             std::vector<std::string>{"found"});
 }
 
 TEST(WindowsDataFiles, DevicesAndPipesAreNoDataFiles) {
   TempFolder folder;
-  EXPECT_EQ(ErrorOf([] { ReadAll("NUL"); }), 75);
-  EXPECT_EQ(ErrorOf([] { ReadAll("CONIN$"); }), 75);
-  const HANDLE pipe = ::CreateNamedPipeW(L"\\\\.\\pipe\\vantrel-test-cities", PIPE_ACCESS_DUPLEX,
-                                         PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+  EXPECT_EQ(ErrorOf([] { ReadLines("NUL"); }), 75);
+  const wchar_t* const pipeName = L"\\\\.\\pipe\\vantrel-area-code-test";
+  const HANDLE pipe =
+      ::CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
   ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(ErrorOf([] { ReadAll("\\\\.\\pipe\\vantrel-test-cities"); }), 75);  // at once
+  // At once: nothing waits for the other end to write.
+  EXPECT_EQ(ErrorOf([] { ReadLines("\\\\.\\pipe\\vantrel-area-code-test"); }), 75);
   ::CloseHandle(pipe);
 }
 
