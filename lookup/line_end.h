@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 
 // Every x86-64 processor has SSE2; MSVC says so by the target alone, GCC and Clang by __SSE2__.
 #if defined(__SSE2__) || defined(_M_X64)
@@ -27,7 +28,7 @@ inline bool IsLineEnd(char c) { return c == kCr || c == kLf; }
 inline const char* FindLineEnd(const char* from, const char* to) {
   using namespace line_end_detail;
 #if defined(VANTREL_LINE_END_SSE2)
-  constexpr long kBlock = 16;
+  constexpr std::ptrdiff_t kBlock = 16;
   const __m128i cr = _mm_set1_epi8(kCr);
   const __m128i lf = _mm_set1_epi8(kLf);
   const auto hits = [&](const char* at) {

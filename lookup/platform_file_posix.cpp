@@ -41,6 +41,8 @@ std::optional<ErrorNumber> PlatformFile::Open(const std::string& name) {
   return std::nullopt;
 }
 
+// Not const: reading moves the file's position.
+// NOLINTNEXTLINE(readability-make-member-function-const)
 std::optional<std::size_t> PlatformFile::Read(char* buffer, std::size_t size) {
   ssize_t count = 0;
   do {

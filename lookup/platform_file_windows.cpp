@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <string>
 
@@ -51,7 +52,7 @@ ErrorNumber OpenErrorNumber(DWORD error, const std::wstring& name) {
   }
 }
 
-HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE AsHandle(std::intptr_t handle) { return std::bit_cast<HANDLE>(handle); }
 
 }  // namespace
 
@@ -70,10 +71,12 @@ std::optional<ErrorNumber> PlatformFile::Open(const std::string& name) {
     ::CloseHandle(file);
     return ErrorNumber::kPathFileAccess;
   }
-  handle_ = reinterpret_cast<std::intptr_t>(file);
+  handle_ = std::bit_cast<std::intptr_t>(file);
   return std::nullopt;
 }
 
+// Not const: reading moves the file's position.
+// NOLINTNEXTLINE(readability-make-member-function-const)
 std::optional<std::size_t> PlatformFile::Read(char* buffer, std::size_t size) {
   const auto wanted = static_cast<DWORD>(std::min<std::size_t>(size, MAXDWORD));
   DWORD count = 0;
