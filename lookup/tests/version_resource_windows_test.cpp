@@ -39,8 +39,9 @@ TEST(VersionResource, SaysVersionOneInUsEnglish) {
   UINT length = 0;
   ASSERT_TRUE(::VerQueryValueW(record.data(), L"\\", &value, &length));
   const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
-  EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));  // 1.0
-  EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
+  constexpr DWORD kOnePointZero = 1u << 16;  // major version in the high word, minor in the low
+  EXPECT_EQ(fixed->dwFileVersionMS, kOnePointZero);
+  EXPECT_EQ(fixed->dwProductVersionMS, kOnePointZero);
   EXPECT_EQ(Text(record, L"FileVersion"), L"1.00");
   EXPECT_EQ(Text(record, L"ProductVersion"), L"1.00");
   EXPECT_EQ(Text(record, L"ProductName"), L"Vantrel Area Code");
