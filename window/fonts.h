@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-// Fallback families for the window's classic font.
+// The window's classic dialog font: its family on each system, and the stand-ins for it.
 #pragma once
 
 #include <QString>
