@@ -54,6 +54,11 @@ TEST(AreaCodeLookup, AnswersEachEntry) {
       {"-1e999", kInvalid},
       {"2,12", kInvalid},
       {"0x2FF", kInvalid},
+      {"--212", kInvalid},  // a second sign: no number
+      {"+-212", kInvalid},
+      {"- -212", kInvalid},
+      {"212" + std::string(100'000, '0') + "e-100000", {"XY   Sample City"}},
+      {"0." + std::string(100'000, '0') + "212e100003", {"XY   Sample City"}},
       {"200", {"ZZ   Lowest"}},
       {"999", {"QQ   Highest"}},
       {"212", {"XY   Sample City"}},
