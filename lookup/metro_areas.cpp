@@ -2,6 +2,7 @@
 // The metro-area list and its lookup: "Area Codes in a metro area".
 #include "metro_areas.h"
 
+#include <optional>
 #include <string>
 
 #include "line_reader.h"
@@ -22,8 +23,9 @@ void Form_Load(MainWindowOperations& window) {
 
 void Command2_Click(MainWindowOperations& window) {
   const std::optional<std::string> selection = window.MetroSelection();
-  if (!selection) return;  // a text the file cannot hold names no line
-
+  // The file is opened and read even for a selection that no line can name (one with a
+  // character the file's character set lacks), so that a missing or unreadable file is fatal at
+  // every request, whatever was chosen.
   LineReader metro;
   metro.Open(std::string(kMetroFile));
   std::string line;
@@ -31,7 +33,7 @@ void Command2_Click(MainWindowOperations& window) {
     // Only the name is read first, so that long lines that do not match are never held whole.
     line.clear();
     const bool whole = metro.ReadLinePart(line, kMetroNameLength);
-    if (line == *selection) {
+    if (line == selection) {
       if (!whole) metro.ReadLinePart(line, LineReader::kWholeLine);
       metro.Close();
       window.ShowResult(line);

@@ -79,6 +79,7 @@ TEST(MetroAreas, ShowsTheFirstLineWhoseNameIsExactlyTheSelection) {
 TEST(MetroAreas, EmptyFileOrMissingFileAtARequest) {
   TempFolder folder;
   EXPECT_THROW(LookUpMetro("Boise"), FatalError);
+  EXPECT_THROW(LookUpMetro(std::nullopt), FatalError);  // even a selection that can name no line
   folder.Write("metro.txt", "");
   EXPECT_EQ(LookUpMetro(""), Names{});
   EXPECT_EQ(LookUpMetro("Select Metro Area"), Names{});
