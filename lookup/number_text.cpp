@@ -78,20 +78,8 @@ std::string ExponentForm(const Rounded& r) {
   return text;
 }
 
-}  // namespace
-
-std::string NumberText(double value) {
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-  if (value == 0.0) return "0";  // minus zero too: equal values get equal texts
-  const Rounded rounded = RoundToSignificant(value);
-  if (rounded.exponent < kLowestPlainExponent || rounded.exponent > kHighestPlainExponent) {
-    return ExponentForm(rounded);
-  }
-  return PlainForm(rounded);
-}
-
-double NumberValue(std::string_view text) {
+// The value that from_chars reads from the whole of `text`; NaN when it reads none.
+double ParsedValue(std::string_view text) {
   // from_chars also reads the fixed texts "Infinity", "-Infinity" and "NaN".
   double value = std::numeric_limits<double>::quiet_NaN();
   const auto [ptr, ec] =
@@ -107,6 +95,25 @@ double NumberValue(std::string_view text) {
     return negative ? -magnitude : magnitude;
   }
   return ec == std::errc() ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+}  // namespace
+
+std::string NumberText(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  if (value == 0.0) return "0";  // minus zero too: equal values get equal texts
+  const Rounded rounded = RoundToSignificant(value);
+  if (rounded.exponent < kLowestPlainExponent || rounded.exponent > kHighestPlainExponent) {
+    return ExponentForm(rounded);
+  }
+  return PlainForm(rounded);
+}
+
+double NumberValue(std::string_view text) {
+  const double value = ParsedValue(text);
+  // Only a text that NumberText writes denotes a value; '0212', '2e2' or 'inf' do not.
+  return NumberText(value) == text ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 }  // namespace lookup
