@@ -26,8 +26,9 @@ done
 
 echo "== Fuzzing, in ${VANTREL_FUZZ_SECONDS:-30} s per target"
 for log in build/fuzz/lookup/fuzz/fuzz_*.log; do
-  sed -n 's/^stat::number_of_executed_units: *//p' "$log" |
-    xargs printf "%s: %s executions\n" "$(basename "$log" .log)"
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+  echo "$(basename "$log" .log): ${executions:-?} executions, ${rate:-?} per second"
 done
 
 echo "== Time per preset (build and test)"
