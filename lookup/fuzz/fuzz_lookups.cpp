@@ -5,6 +5,7 @@
 // names; a metro request shows the same line or nothing. A missing file is fatal exactly where
 // the program opens it.
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
