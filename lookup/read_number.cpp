@@ -3,6 +3,7 @@
 #include "read_number.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -80,49 +81,72 @@ std::optional<DecimalNumber> ScanNumber(std::string_view rest) {
   return number;
 }
 
-// The nearest double to a number whose significant digits `digits` (the first one non-zero)
-// stand for digits[0].digits[1...] times ten to the power `order`, with |order| small.
-double NearestDouble(std::string_view digits, std::int64_t order) {
-  std::string text(1, digits.front());
-  text += '.';
-  const std::string_view kept = digits.substr(1, kDecisiveDigits);
-  text += kept;
-  const std::string_view dropped = digits.substr(1 + kept.size());
-  if (std::any_of(dropped.begin(), dropped.end(), IsNonZeroDigit)) text += '1';
-  text += 'e';
-  text += std::to_string(order);
+// The significant digits of a number, from its first non-zero one on, in up to two runs (before
+// and after the full stop), and the decimal order of magnitude of that first digit.
+struct Significant {
+  std::string_view first;   // starts with a non-zero digit
+  std::string_view second;  // the fraction's digits when `first` lies before the full stop
+  std::int64_t order = 0;
+};
+
+// Nothing when every digit is zero.
+std::optional<Significant> SignificantDigits(const DecimalNumber& number) {
+  // The order is the first non-zero digit's place, before or after the full stop, plus the
+  // exponent; both are exact, so long digit runs and huge exponents cannot mislead it.
+  const auto lead = std::find_if(number.whole.begin(), number.whole.end(), IsNonZeroDigit);
+  if (lead != number.whole.end()) {
+    const auto place = number.whole.end() - lead - 1;
+    return Significant{number.whole.substr(static_cast<std::size_t>(lead - number.whole.begin())),
+                       number.fraction, place + number.exponent};
+  }
+  const auto fractionLead =
+      std::find_if(number.fraction.begin(), number.fraction.end(), IsNonZeroDigit);
+  if (fractionLead == number.fraction.end()) return std::nullopt;
+  const auto place = -(fractionLead - number.fraction.begin()) - 1;
+  return Significant{
+      number.fraction.substr(static_cast<std::size_t>(fractionLead - number.fraction.begin())),
+      {},
+      place + number.exponent};
+}
+
+// The nearest double to significant digits whose order lies between kLowestOrder and
+// kHighestOrder. from_chars is handed a short text of its own: the first digit, a full stop, at
+// most kDecisiveDigits more, a '1' standing for any dropped non-zero digit, and the order.
+double NearestDouble(Significant digits) {
+  std::array<char, kDecisiveDigits + 32> text;  // written before it is read
+  char* out = text.data();
+  *out++ = digits.first.front();
+  *out++ = '.';
+  digits.first.remove_prefix(1);
+  std::size_t room = kDecisiveDigits;
+  for (std::string_view* run : {&digits.first, &digits.second}) {
+    const std::size_t kept = std::min(room, run->size());
+    out = std::copy_n(run->data(), kept, out);
+    run->remove_prefix(kept);
+    room -= kept;
+  }
+  const auto nonZero = [](std::string_view run) {
+    return std::any_of(run.begin(), run.end(), IsNonZeroDigit);
+  };
+  if (nonZero(digits.first) || nonZero(digits.second)) *out++ = '1';
+  *out++ = 'e';
+  out = std::to_chars(out, text.data() + text.size(), digits.order).ptr;
 
   double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  const auto [end, error] = std::from_chars(text.data(), out, value, std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
-    return order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return digits.order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return value;
 }
 
 // The value of a scanned number, to the nearest double.
 double ValueOf(const DecimalNumber& number) {
-  // The significant digits, from the first non-zero one on, and the order of magnitude of that
-  // first one: its place before the full stop, or after it, plus the exponent.
-  std::string digits;
-  std::int64_t order = 0;
-  const auto lead = std::find_if(number.whole.begin(), number.whole.end(), IsNonZeroDigit);
-  if (lead != number.whole.end()) {
-    order = number.whole.end() - lead - 1;
-    digits.assign(lead, number.whole.end());
-    digits += number.fraction;
-  } else {
-    const auto fractionLead =
-        std::find_if(number.fraction.begin(), number.fraction.end(), IsNonZeroDigit);
-    if (fractionLead == number.fraction.end()) return 0.0;
-    order = -(fractionLead - number.fraction.begin()) - 1;
-    digits.assign(fractionLead, number.fraction.end());
-  }
-  order += number.exponent;
-  if (order > kHighestOrder) return std::numeric_limits<double>::infinity();
-  if (order < kLowestOrder) return 0.0;
-  return NearestDouble(digits, order);
+  const std::optional<Significant> digits = SignificantDigits(number);
+  if (!digits) return 0.0;
+  if (digits->order > kHighestOrder) return std::numeric_limits<double>::infinity();
+  if (digits->order < kLowestOrder) return 0.0;
+  return NearestDouble(*digits);
 }
 
 }  // namespace
