@@ -118,8 +118,14 @@ double ValueOf(const Reading& r) {
     long long exponent = exponentText.empty() ? 0 : std::stoll(exponentText);
     if (r.exponentNegative) exponent = -exponent;
     exponent -= r.fractionDigits;
+    // Trailing zeros go into the exponent: some C libraries misjudge a long run of them against
+    // a large exponent (MinGW's misreads '212', a million zeros and 'e-10000000').
+    std::string digits = r.digits.substr(firstNonZero);
+    const std::size_t last = digits.find_last_not_of('0');
+    exponent += static_cast<long long>(digits.size() - 1 - last);
+    digits.resize(last + 1);
     // Digits and a power of ten, with no full stop that a locale could spell differently.
-    const std::string text = r.digits.substr(firstNonZero) + "e" + std::to_string(exponent);
+    const std::string text = digits + "e" + std::to_string(exponent);
     magnitude = std::strtod(text.c_str(), nullptr);
   }
   return r.negative ? -magnitude : magnitude;
