@@ -16,7 +16,7 @@ constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 }  // namespace
 
-LineReader::LineReader() : buffer_(std::make_unique<char[]>(kBufferSize)) {}
+LineReader::LineReader() : buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
 LineReader::~LineReader() { Close(); }
 
