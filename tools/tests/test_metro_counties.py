@@ -4,23 +4,16 @@
 import csv
 import pathlib
 import re
+import sys
 import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+from record_layout import METRO_NAME_LENGTH as NAME_WIDTH  # noqa: E402
+from regions import STATE_FIPS as US_STATE_FIPS  # noqa: E402
 
 TABLE = pathlib.Path(__file__).resolve().parents[1] / "metro_counties.csv"
 HEADER = ["metro", "country", "region", "unit_code", "unit_name"]
-NAME_WIDTH = 19  # the metro name field of "metro.txt"
 
-# State FIPS codes by postal code: the first two digits of every county code.
-US_STATE_FIPS = {
-    "AL": "01", "AK": "02", "AZ": "04", "AR": "05", "CA": "06", "CO": "08", "CT": "09",
-    "DE": "10", "DC": "11", "FL": "12", "GA": "13", "HI": "15", "ID": "16", "IL": "17",
-    "IN": "18", "IA": "19", "KS": "20", "KY": "21", "LA": "22", "ME": "23", "MD": "24",
-    "MA": "25", "MI": "26", "MN": "27", "MS": "28", "MO": "29", "MT": "30", "NE": "31",
-    "NV": "32", "NH": "33", "NJ": "34", "NM": "35", "NY": "36", "NC": "37", "ND": "38",
-    "OH": "39", "OK": "40", "OR": "41", "PA": "42", "RI": "44", "SC": "45", "SD": "46",
-    "TN": "47", "TX": "48", "UT": "49", "VT": "50", "VA": "51", "WA": "53", "WV": "54",
-    "WI": "55", "WY": "56", "PR": "72",
-}
 # Province and territory codes of the Standard Geographical Classification: the first two
 # digits of every census subdivision code.
 CA_PROVINCE_SGC = {
