@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 // Data files on Windows: CreateFileW and ReadFile on disk files only, shared with other programs.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "windows_api.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // What other programs and the system can do to a data file on Windows: hold it open without
 // sharing, lock part of it, write, rename or delete it meanwhile, or put a device under its name.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "windows_api.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 // The version record and icon that the program's executable carries, read as Windows reads them.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "windows_api.h"
 
 #include <gtest/gtest.h>
 
