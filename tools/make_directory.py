@@ -178,7 +178,8 @@ def geographic_entry(code, row, context):
     for member in overlays.area_members(code, context.partners):
         zones |= time_zones.ZONES_WITHOUT_PLACES.get(member, (set(),))[0]
     partners = context.partners[code]
-    zone = time_zones.zone_text(zones)
+    zone = time_zones.zone_text(zones, time_zones.daylight_exceptions(items, context.zone_norms),
+                                context.zone_norms)
     tail = partners_text(code, partners, "overlay") + (f"; {zone}" if zone else "")
     head = status_text(row)
     if place.named_in_text and items:
@@ -218,6 +219,7 @@ class Context:
         self.report, self.whole, self.exchanges = report, whole, exchanges
         self.places = places
         self.gazetteer = place_lists.Gazetteer(places)
+        self.zone_norms = time_zones.region_zones(places)
         self.partners = overlays.partners({c: r for c, r in report.items()})
         self.place_of = {}
         for code, row in report.items():

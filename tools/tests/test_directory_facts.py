@@ -72,6 +72,12 @@ ZONES = [
     (602, "Mountain time, no daylight saving time", "Wikipedia, Time in Arizona"),
     (928, "no daylight saving time in Arizona",
      "Wikipedia, Time in Arizona (the Navajo Nation keeps daylight time)"),
+    (928, "no daylight saving time in Arizona except the Navajo Nation (Tuba City",
+     "Wikipedia, Time in Arizona; tz database zone.tab: America/Phoenix 'MST - AZ (except "
+     "Navajo)'"),
+    (306, "no daylight saving time in Saskatchewan except Lloydminster",
+     "Wikipedia, Time in Saskatchewan (Lloydminster keeps Alberta's time, daylight saving "
+     "included)"),
     (808, "Hawaii time, no daylight saving time", "Wikipedia, Hawaii-Aleutian Time Zone"),
     (787, "Atlantic time, no daylight saving time", "Wikipedia, Time in Puerto Rico"),
     (709, "Newfoundland and Atlantic time", "Wikipedia, Time in Canada (Labrador keeps Atlantic)"),
