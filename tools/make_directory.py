@@ -192,13 +192,13 @@ def geographic_entry(code, row, context):
 
 
 def nongeographic_entry(code, row, context):
-    service = (row["SERVICE"] or row["NOTES"]).strip().lower()
+    service = special_codes.service_of(row)
     region = "US" if service == "us government" else "NA"
     country = "USA" if region == "US" else ("CANADA" if service.startswith("canadian") else "NANP")
     text = special_codes.service_text(row) or "Non-geographic service"
-    text = fit_items(status_text(row) + text, [],
-                     partners_text(code, context.partners[code], "same service"))
-    return Entry(code, country, region, text, partners=context.partners[code])
+    sisters = context.sisters[code]
+    text = fit_items(status_text(row) + text, [], partners_text(code, sisters, "same service"))
+    return Entry(code, country, region, text, partners=sisters)
 
 
 def unused_entry(code, row):
@@ -226,6 +226,9 @@ class Context:
             place = regions.place_of(row["LOCATION"]) if row["USE"] == "G" else None
             if place and listed(row):
                 self.place_of[code] = place
+        self.sisters = special_codes.sister_codes(
+            {code: row for code, row in report.items()
+             if code not in self.place_of and listed(row)})
 
         self.territory = collections.defaultdict(list)
         for code, place in self.place_of.items():

@@ -117,6 +117,17 @@ NOT_METRO_CODES = [
     ("Pittsburgh", 814, "Area code 814: Waterford PA (814) is in Erie County; the Waterford "
      "of Westmoreland County is served by 724"),
 ]
+# Codes of one service that each of them lists: (code, codes listed, reference).
+SISTERS = [
+    (500, {521, 522, 523, 524, 525, 526, 527, 528, 529, 532, 533, 538, 544, 566, 577, 588},
+     "NANPA NPA report: 5XX codes of the non-geographic services in service (538 from Oct 2025)"),
+    (588, {500, 521, 522, 523, 524, 525, 526, 527, 528, 529, 532, 533, 538, 544, 566, 577},
+     "NANPA NPA report, as for 500"),
+    (800, {833, 844, 855, 866, 877, 888}, "NANPA NPA report: the toll-free codes in service"),
+    (822, {800, 833, 844, 855, 866, 877, 888},
+     "NANPA NPA report: 822 is assigned to toll-free service, not yet in service"),
+    (633, {622}, "NANPA NPA report: Canadian non-geographic services"),
+]
 QC_NAMES = "Commission de toponymie du Qu\u00e9bec, official municipality names"
 NB_NAMES = "Government of New Brunswick, local governments and their official names"
 # Places as their official names write them: (code, name shown, reference).
@@ -222,6 +233,13 @@ class FactsTest(unittest.TestCase):
         self.assertIn("emergencies", texts[911][1])
         self.assertIn("directory assistance", texts[411][1])
         self.assertTrue(texts[233][1].startswith("Not assigned"))
+
+    def test_codes_of_one_service_list_each_other(self):
+        texts = records()
+        for code, sisters, source in SISTERS:
+            with self.subTest(code=code, source=source):
+                self.assertEqual({int(c) for c in texts[code][1].split("; same service ")[1]
+                                  .split()}, sisters)
 
 
 if __name__ == "__main__":

@@ -206,6 +206,22 @@ class RulesTest(unittest.TestCase):
         self.assertIn("233", special_codes.unused_code_text(233, {"EXPLANATION": "",
                                                                   "RESERVED": "No"}))
 
+    def test_codes_of_one_service_list_the_same_set(self):
+        def row(service, in_service="Y", notes=""):
+            return {"SERVICE": service, "NOTES": notes, "IN_SERVICE": in_service}
+        rows = {500: row("Non-geographic services"), 533: row("Non-Geographic Services "),
+                538: row("Non-geographic services"), 800: row("Toll-free"),
+                833: row("Toll-Free"), 822: row("Toll-Free", "N"),
+                622: row("Canadian Non-Geographic Services"),
+                633: row("", notes="Canadian Non-Geographic Services  "), 900: row("Premium")}
+        sisters = special_codes.sister_codes(rows)
+        self.assertEqual(sisters[500], {500, 533, 538})
+        self.assertEqual(sisters[538], sisters[500])
+        self.assertEqual(sisters[800], {800, 833})
+        self.assertEqual(sisters[822], {800, 822, 833})  # not yet in service: lists them all
+        self.assertEqual(sisters[633], {622, 633})
+        self.assertEqual(sisters[900], {900})
+
     def test_metro_codes_come_from_counties_and_overlays(self):
         with tempfile.TemporaryDirectory() as folder:
             path = pathlib.Path(folder) / "m.csv"
