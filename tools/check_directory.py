@@ -15,6 +15,7 @@ import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import dates  # noqa: E402
 import make_directory  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
@@ -59,7 +60,7 @@ class Parsed:
                 self.partners = {int(c) for c in re.findall(r"\d{3}", part)}
             elif " time" in part or "UTC" in part:
                 self.zones |= set(ZONE_WORD.findall(part.split(";")[0]))
-            elif part.startswith((make_directory.PLANNED_CODE, make_directory.UNUSED_CODE)):
+            elif part.startswith((dates.PLANNED_CODE, dates.UNUSED_CODE)):
                 continue
             elif not self.items:
                 names = part.split(": ", 1)[-1]
@@ -104,7 +105,7 @@ def check_layout(lines, report, problems):
         row = report.get(code)
         if row and row["IN_SERVICE"] != "Y" and make_directory.listed(row) and \
                 not layout.city_text_of(line).startswith(
-                    (make_directory.PLANNED_CODE, make_directory.UNUSED_CODE)):
+                    (dates.PLANNED_CODE, dates.UNUSED_CODE)):
             problems["layout"].append(f"cities.txt: {code} is not in service, the text says not")
 
 

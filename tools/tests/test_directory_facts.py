@@ -159,6 +159,16 @@ NOT_SHOWN = [
     (784, "Kingstown Park", "Kingstown Park is a neighbourhood of Kingstown, Saint Vincent"),
     (809, "Bella Vista", "Bella Vista is a sector of Santo Domingo's National District"),
 ]
+# Codes not yet in service, as planned on the report's date: (code, words in the text, reference).
+PLANS = [
+    (465, "New code, planned as of Nov 2025 to start 18 Jun 2026; ",
+     "NANPA NPA report of 26 Nov 2025, row 465 (planning letter 630)"),
+    (718, "; 465 planned as of Nov 2025 to start 18 Jun 2026",
+     "NANPA NPA report of 26 Nov 2025, rows 465 and 718"),
+    (273, "New code, planned as of Nov 2025 to start 27 Feb 2027; ",
+     "NANPA NPA report of 26 Nov 2025, row 273 (planning letter 632)"),
+    (502, "; 761 not yet in service as of Nov 2025", "NANPA NPA report of 26 Nov 2025, row 761"),
+]
 # Codes that are not partners: (code, other code, reference).
 NOT_PARTNERS = [
     (404, 770, "NANPA NPA report, row 404: 404/470/678/943"),
@@ -233,6 +243,13 @@ class FactsTest(unittest.TestCase):
         self.assertIn("emergencies", texts[911][1])
         self.assertIn("directory assistance", texts[411][1])
         self.assertTrue(texts[233][1].startswith("Not assigned"))
+
+    def test_plans_are_dated(self):
+        texts = records()
+        for code, words, source in PLANS:
+            with self.subTest(code=code, source=source):
+                self.assertIn(words, texts[code][1])
+                self.assertNotIn("planned to start", texts[code][1])
 
     def test_codes_of_one_service_list_each_other(self):
         texts = records()
