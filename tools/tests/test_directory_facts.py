@@ -107,6 +107,9 @@ METRO_CODES = [
     ("Washington DC", 202, "OMB Bulletin 23-01"), ("Washington DC", 703, "OMB Bulletin 23-01"),
     ("Toronto", 905, "Statistics Canada 2021: Mississauga and Brampton are in the Toronto CMA"),
     ("Ottawa-Gatineau", 819, "Statistics Canada 2021: Gatineau is in the Ottawa-Gatineau CMA"),
+    ("Toronto", 705, "Statistics Canada 2021: New Tecumseth is in the Toronto CMA; Town of New "
+     "Tecumseth: formed in 1991 from Alliston, Beeton and Tottenham; Alliston's exchanges are "
+     "705's (geocoding file)"),
 ]
 # Codes a metro line must not list: (metro, code, reference).
 NOT_METRO_CODES = [
