@@ -31,7 +31,7 @@ CLASSES = {
     "2 corrections": "a report error copied (partners or places of a corrected code)",
     "3 zones": "time zones other than those of the code's places",
     "4 non-places": "streets, abbreviations or garbled names shown as places",
-    "5 order": "a smaller place listed before a larger one",
+    "5 order": "a place listed before one of which the code serves more people",
     "6 stub lists": "codes of one overlay area showing different places",
     "7 region only": "geographic codes naming only their region or country",
     "8 prefixes": "places named by 5- or 6-digit prefixes missing from a text with room",
@@ -154,7 +154,9 @@ def check_cities(lines, context, entries, problems):
                 problems["4 non-places"].append(f"{code}: {name!r}")
         scope = region if place.country in ("USA", "CANADA") and \
             region not in regions.US_TERRITORIES else "country:" + region
-        own_sizes = {item.name: item.population for item in entry.items}
+        # A place weighs the people of it that the code serves: its population times the code's
+        # share of it.
+        own_sizes = {item.name: item.weight for item in entry.items}
         sizes = [own_sizes[name] if name in own_sizes else
                  getattr(gazetteer_place(name, scope, context.gazetteer), "population", 0)
                  for name in shown.items if name not in shown.foreign]

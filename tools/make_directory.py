@@ -17,6 +17,7 @@ import unicodedata
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import dates  # noqa: E402
+import located_places  # noqa: E402
 import metros  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
@@ -81,21 +82,34 @@ def rate_centres(code, whole, exchanges, home):
     return counts
 
 
-def area_items(code, context):
-    """A code's places, largest first: those of the codes that make up its overlay area, or for a
-    territory or Caribbean country its largest places."""
-    place = context.place_of[code]
+def area_counts(code, context):
+    """{(name, region): exchanges} of the rate centres of the codes that make up a code's area."""
+    region = context.place_of[code].region
     counts = collections.Counter()
     for member in sorted(overlays.area_members(code, context.partners)):
         if member in context.place_of:
-            counts.update(rate_centres(member, context.whole, context.exchanges, place.region))
+            counts.update(rate_centres(member, context.whole, context.exchanges, region))
+    return counts
+
+
+def area_items(code, context):
+    """A code's places, most people served first: those of the codes that make up its overlay
+    area, or for a territory or Caribbean country its largest places."""
+    place = context.place_of[code]
+    counts = area_counts(code, context)
     if code in TERRITORY_TOWNS:
         return [place_lists.Item(name, place.region, next(iter(context.gazetteer.candidates(
             name, "country:" + place.region)), None), 0) for name in TERRITORY_TOWNS[code]]
-    if place.country not in ("USA", "CANADA") or place.region in regions.US_TERRITORIES:
+    if not context.placed_by_exchanges(code):
         return territory_items(place.region, counts, context.gazetteer)
-    items = place_lists.ranked_items(counts, context.gazetteer, place.regions,
-                                     context.rivals(code))
+    serving = context.serving(code)
+    located = {}
+    for member in sorted(overlays.area_members(code, context.partners)):
+        for town, by_code in context.located.get(member, ()):
+            located[id(town)] = (town, located_places.share(by_code, serving))
+    items = place_lists.ranked_items(
+        counts, context.matched[code], place.regions,
+        lambda key: context.share_of(key, serving), list(located.values()))
     if not items and context.sole_code_of_region(code, place.region):
         items = [place_lists.Item(p.name, p.region, p, 0)
                  for p in context.gazetteer.largest(place.region)]
@@ -223,24 +237,89 @@ class Context:
              if code not in self.place_of and listed(row)})
 
         self.territory = collections.defaultdict(list)
-        for code, place in self.place_of.items():
-            if place.country not in ("USA", "CANADA") or place.region in regions.US_TERRITORIES:
+        self.sure_points = collections.defaultdict(list)
+        # Exchanges of every rate centre by code: (name key, region) -> {code: exchanges}.
+        self.rate_centre_codes = collections.defaultdict(collections.Counter)
+        for code in sorted(self.place_of):
+            if not self.placed_by_exchanges(code):
                 continue
-            for key in rate_centres(code, whole, exchanges, place.region):
+            region = self.place_of[code].region
+            for key, number in rate_centres(code, whole, exchanges, region).items():
+                self.rate_centre_codes[(place_names.name_key(key[0]), key[1])][code] += number
                 found = self.gazetteer.candidates(*key)
                 if len(found) == 1:
-                    self.territory[found[0].region].append((code, (found[0].lat, found[0].lon)))
+                    spot = (found[0].lat, found[0].lon)
+                    self.territory[found[0].region].append((code, spot))
+                    self.sure_points[code].append(spot)
+        self._serving = {}
+        self.matched = {}
+        centres = located_places.RateCentres()
+        for code in sorted(self.place_of):
+            if not self.placed_by_exchanges(code):
+                continue
+            counts = area_counts(code, self)
+            self.matched[code] = place_lists.match_places(
+                counts, self.gazetteer, self.rivals(code), self.namesakes(code))
+            own = rate_centres(code, whole, exchanges, self.place_of[code].region)
+            for key, number in sorted(own.items()):
+                place = self.matched[code].get(key)
+                if place and key[1] in self.place_of[code].regions:
+                    centres.add(place, code, number)
+        self.rate_centre_spots = centres
+        named = {id(place) for found in self.matched.values() for place in found.values()
+                 if place}
+        self.located = collections.defaultdict(list)
+        for town in located_places.unnamed_towns(places, named, set(self.rate_centre_codes)):
+            by_code = centres.nearest(town)
+            for code in sorted(by_code):
+                self.located[code].append((town, by_code))
+
+    def placed_by_exchanges(self, code):
+        """Whether a code's places come from its exchanges' rate centres: the US and Canadian
+        codes (a territory's or Caribbean country's come from its largest places)."""
+        place = self.place_of[code]
+        return place.country in ("USA", "CANADA") and place.region not in regions.US_TERRITORIES
+
+    def serving(self, code):
+        """The codes whose exchanges serve a code's area: those of its area and those whose own
+        row overlays a code of it."""
+        if code not in self._serving:
+            area = overlays.area_members(code, self.partners)
+            self._serving[code] = {other for other, row in self.partners.items() if row & area}
+        return self._serving[code]
+
+    def share_of(self, key, serving):
+        """The part of a rate centre's exchanges (key: (name, region)) that the codes `serving`
+        hold; 1 for a place that no code's exchanges name (one set by hand)."""
+        by_code = self.rate_centre_codes.get((place_names.name_key(key[0]), key[1]))
+        return located_places.share(by_code, serving) if by_code else 1.0
+
+    def related(self, code):
+        return self.partners[code] | {c for c, row in self.partners.items() if code in row}
 
     def rivals(self, code):
         """For a code: the distance from a place to the nearest rate centre of another code of
         the place's region that is no overlay partner of this one, or None."""
-        related = self.partners[code] | {c for c, row in self.partners.items() if code in row}
+        related = self.related(code)
 
         def nearest(place):
             spot = (place.lat, place.lon)
             return min((place_lists.distance_km(spot, point)
                         for other, point in self.territory.get(place.region, ())
                         if other not in related and point != spot), default=None)
+        return nearest
+
+    def namesakes(self, code):
+        """For a code: the distance from a place to the nearest rate centre of another code,
+        no overlay partner of this one, that has a rate centre of the name (key) too; or None."""
+        related = self.related(code)
+
+        def nearest(place, key):
+            spot = (place.lat, place.lon)
+            others = set(self.rate_centre_codes.get((key, place.region), ())) - related
+            return min((place_lists.distance_km(spot, point) for other in sorted(others)
+                        for point in self.sure_points.get(other, ()) if point != spot),
+                       default=None)
         return nearest
 
     def sole_code_of_region(self, code, region):

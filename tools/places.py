@@ -73,6 +73,11 @@ for _part, _city in (("Ancaster", "Hamilton"), ("Stoney Creek", "Hamilton"),
                      ("Hanmer", "Greater Sudbury"), ("Garson", "Greater Sudbury"),
                      ("Chelmsford", "Greater Sudbury")):
     OTHER_NAMES[(_part, "ON")] = _city
+# Halifax Regional Municipality took in Dartmouth, Bedford and Sackville in 1996; Delta (BC)
+# holds Ladner, which GeoNames lists with a population of 200,000.
+for _part in ("Dartmouth", "Bedford", "Lower Sackville", "Sackville"):
+    OTHER_NAMES[(_part, "NS")] = "Halifax"
+OTHER_NAMES[("Ladner", "BC")] = "Delta"
 OTHER_NAMES.update({
     ("Nelson-Miramichi", "NB"): "Miramichi",
     ("Florenceville", "NB"): "Florenceville-Bristol",
@@ -104,17 +109,15 @@ _OTHER_NAMES_BY_KEY = {(place_names.name_key(name), region): other
 BORDER_CITIES = {("Lloydminster", "SK"): "AB"}
 # US places whose own name spells Saint out.
 US_SAINT_NAMES = {"Saint Paul", "Lake Saint Louis"}
-# A match within this distance of the middle of its code's other places always stands.
+# A match within this distance of the middle of its code's other places stands even where a
+# namesake rate centre of another code lies nearer: the two codes share the place.
 FAR_KM = 100
-# A far match stands when it lies this close to another place of its code.
-NEIGHBOUR_KM = 60
-# A match lies outside its code's spread when it is farther from the middle of the matched places
-# than this many times their median distance from it (and than STRAY_FLOOR_KM) ...
-STRAY_SPREAD = 2
-STRAY_FLOOR_KM = 30
-# ... and it is a stray (a gazetteer position or namesake error) when a rate centre of another
-# code lies this many times nearer to it than the nearest other place of its own code.
-STRAY_RIVAL = 3
+# A place is listed for a code only where the code serves at least this share of it (of its
+# exchanges, or of those of the rate centres nearest to it). Below a tenth, the code holds a
+# sliver at the place's edge (one of Riverside's 46 exchanges is 909's, 3 of Minneapolis' 103 are
+# 763's) and a person of the place dials another code; a town split between two or three codes
+# keeps a third or more on each, well above it.
+SLIVER = 0.1
 # A section of a Caribbean or territory town (GeoNames PPLX) is shown as the larger town within
 # this distance.
 TOWN_SECTION_KM = 6
@@ -125,22 +128,29 @@ LARGE_CITY = 200000
 
 
 class Item:
-    """One place of a code's area as the directory shows it."""
+    """One place of a code's area as the directory shows it: `share` is the part of the place
+    that the code serves (its share of the place's exchanges)."""
 
-    def __init__(self, name, region, place, exchanges):
+    def __init__(self, name, region, place, exchanges, share=1.0):
         self.name, self.region, self.place, self.exchanges = name, region, place, exchanges
+        self.share = share
 
     @property
     def population(self):
         return self.place.population if self.place else 0
 
+    @property
+    def weight(self):
+        """The people of the place that the code serves."""
+        return self.population * self.share
+
     def sort_key(self, home=()):
-        """Places of the code's own regions first, then the largest."""
-        return (bool(home) and self.region not in home, -self.population, -self.exchanges,
+        """Places of the code's own regions first, then the most people served."""
+        return (bool(home) and self.region not in home, -self.weight, -self.exchanges,
                 self.name)
 
     def __repr__(self):
-        return f"{self.name}/{self.region}/{self.population}/{self.exchanges}"
+        return f"{self.name}/{self.region}/{self.population}/{self.share:.2f}/{self.exchanges}"
 
 
 def distance_km(a, b):
@@ -238,12 +248,17 @@ def sure_points(counts, gazetteer):
     return points
 
 
-def match_places(counts, gazetteer, rivals=lambda place: None):
+def match_places(counts, gazetteer, rivals=lambda place: None,
+                 namesakes=lambda place, key: None):
     """Gazetteer places for rate centres {(name, region): exchanges}: {(name, region): place or
     None}. A name borne by several places of its region is the one nearest the code's other
-    places. A match far from those others stands only where it lies nearer to them than to the
-    places of the region's other codes (`rivals(place)`: the distance to the nearest of those, or
-    None): Greenville in Westchester is 914's, not the Greenville of 518's rate centre."""
+    places, before one amid the places of the region's other codes (`rivals(place)`: the
+    distance to the nearest of those, or None): of the Waterford in Erie County and the one
+    among 724's towns, 814's is the first. A match is refused only where another code has a
+    rate centre of the same name nearer to it than this code's own places are
+    (`namesakes(place, name key)`: the distance to the nearest place of such a code, or None):
+    Greenville in Westchester is 914's, not the Greenville of 518's rate centre. Distance alone
+    refuses nothing: a desert or northern town far from its code's other places stands."""
     found = {key: gazetteer.candidates(*key) for key in counts}
     points = sure_points(counts, gazetteer) or [(p.lat, p.lon) for ps in found.values()
                                                 for p in ps]
@@ -251,67 +266,36 @@ def match_places(counts, gazetteer, rivals=lambda place: None):
         return {key: None for key in counts}
     middle = _middle(points)
 
-    def plausible(p):
-        if distance_km(middle, (p.lat, p.lon)) <= FAR_KM:
-            return True
-        own = min((distance_km((p.lat, p.lon), point) for point in points
-                   if point != (p.lat, p.lon)), default=None)
-        if own is not None and own <= NEIGHBOUR_KM:
-            return True
-        rival = rivals(p)
-        if rival is not None and (own is None or rival < own):
-            return False
-        return p.population > 0
+    def own_distance(p):
+        return min((distance_km((p.lat, p.lon), point) for point in points
+                    if point != (p.lat, p.lon)), default=None)
+
+    def claimed(p, key):
+        """Whether a namesake rate centre of another code lies nearer than this code's places."""
+        rival = namesakes(p, place_names.name_key(key[0]))
+        own = own_distance(p)
+        return rival is not None and own is not None and rival < own
 
     def amid_rivals(p):
-        """Whether another code's rate centre lies nearer than this code's own places: of
-        Waterford in Erie County and Waterford among 724's towns, 814's is the first."""
-        own = min((distance_km((p.lat, p.lon), point) for point in points
-                   if point != (p.lat, p.lon)), default=None)
-        rival = rivals(p)
+        own, rival = own_distance(p), rivals(p)
         return own is not None and rival is not None and rival < own
 
-    chosen = {}
+    matched = {}
     for key, places in found.items():
-        near = [p for p in places if plausible(p)]
+        near = [p for p in places
+                if distance_km(middle, (p.lat, p.lon)) <= FAR_KM or not claimed(p, key)]
         # A place of known population before a namesake without one (often a neighbourhood).
         # Of namesakes, the one spelt as the rate centre is ('Pont-Rouge', not 'Pont Rouge').
-        chosen[key] = sorted(near, key=lambda p: (
+        ranked = sorted(near, key=lambda p: (
             p.population == 0, len(near) > 1 and amid_rivals(p), p.name != key[0],
             distance_km(middle, (p.lat, p.lon))))
-    stray = stray_test([ps[0] for ps in chosen.values() if ps], rivals)
-    matched = {}
-    for key, places in chosen.items():
-        best = next((p for p in places if not stray(p)), None)
+        best = ranked[0] if ranked else None
         matched[key] = gazetteer.city_of_section(best) if best else None
     for key in counts:
         if key in BORDER_CITIES:
             matched[key] = max(gazetteer.candidates(key[0], BORDER_CITIES[key]),
                                key=lambda p: p.population, default=None)
     return matched
-
-
-def stray_test(places, rivals):
-    """A test of whether a place lies outside the spread of `places` (a code's matched places)
-    and amid another code's rate centres: Voorhees Township, which GeoNames puts in Somerset
-    County among 908's towns, or the Lake Butler near Orlando for 386's Lake Butler in Union
-    County. A code's genuinely far places (the Keys for 305, Labrador City for 709) have no
-    other code's rate centre much nearer than their own neighbours, and stand."""
-    points = sorted({(p.lat, p.lon) for p in places})
-    if len(points) < 3:
-        return lambda place: False
-    middle = _middle(points)
-    spread = statistics.median(distance_km(middle, point) for point in points)
-    reach = max(STRAY_SPREAD * spread, STRAY_FLOOR_KM)
-
-    def stray(place):
-        spot = (place.lat, place.lon)
-        if distance_km(middle, spot) <= reach:
-            return False
-        own = min(distance_km(spot, point) for point in points if point != spot)
-        rival = rivals(place)
-        return rival is not None and rival * STRAY_RIVAL < own
-    return stray
 
 
 def shown_name(rate_centre_name, place):
@@ -346,30 +330,49 @@ def us_saint(name):
     return re.sub(r"\bSaint(e?) (?=[A-Z])", lambda m: "St. " if not m.group(1) else "Ste. ", name)
 
 
-def ranked_items(counts, gazetteer, home_regions, rivals=lambda place: None):
-    """The shown places of rate centres {(name, region): exchanges}, largest population first;
-    exchange counts break ties and order the places the gazetteer lacks. Names the directory
-    cannot show (streets, or abbreviations it cannot write out) are left out."""
-    matched = match_places(counts, gazetteer, rivals)
+def ranked_items(counts, matched, home_regions, share=lambda key: 1.0, located=()):
+    """The shown places of rate centres {(name, region): exchanges} whose gazetteer places are
+    `matched` (see match_places), and of the gazetteer places `located` [(place, share)] on the
+    code by their position, most people served first: population times `share`, the code's part
+    of the place (`share((name, region))` for a rate centre). Exchange counts break ties and order
+    the places the gazetteer lacks. A place of which the code serves less than SLIVER is left out,
+    as are names the directory cannot show (streets, or abbreviations it cannot write out)."""
     items = {}
     for (name, region), exchanges in counts.items():
         # A lone exchange named after a place of another state (201-631 "New York, NY") is
         # a foreign exchange, not a place of the code's area.
         if home_regions and region not in home_regions and exchanges <= 1:
             continue
+        part = share((name, region))
+        if part < SLIVER:
+            continue
         place = matched[(name, region)]
-        # Hawaiian names lose the ʻokina, which the gazetteer writes as an opening quote ('‘Ewa
-        # Beach') and Windows-1252 lacks: 'Ewa Beach', as plain text writes it.
-        shown = shown_name(name, place).replace("\u2018", "").replace("\u02bb", "")
-        if region in regions.US_REGIONS:
-            shown = us_saint(shown)
-        shown_region = region
+        shown = shown_place_name(name, place, region)
         if not place and (place_names.street_words_in(shown) or
                           place_names.abbreviations_in(shown)):
             continue
-        key = (shown, shown_region)
-        if key in items:
-            items[key].exchanges += exchanges
-        else:
-            items[key] = Item(shown, shown_region, place, exchanges)
+        add_item(items, Item(shown, region, place, exchanges, part))
+    for place, part in located:
+        if part >= SLIVER:
+            add_item(items, Item(shown_place_name(place.name, place, place.region),
+                                 place.region, place, 0, part))
     return sorted(items.values(), key=lambda item: item.sort_key(home_regions))
+
+
+def add_item(items, item):
+    """Adds an item to {(name, region): item}; one place named twice is one item, with the
+    larger share of the two."""
+    key = (item.name, item.region)
+    if key not in items:
+        items[key] = item
+        return
+    items[key].exchanges += item.exchanges
+    items[key].share = max(items[key].share, item.share)
+    items[key].place = items[key].place or item.place
+
+
+def shown_place_name(name, place, region):
+    # Hawaiian names lose the ʻokina, which the gazetteer writes as an opening quote ('‘Ewa
+    # Beach') and Windows-1252 lacks: 'Ewa Beach', as plain text writes it.
+    shown = shown_name(name, place).replace("\u2018", "").replace("\u02bb", "")
+    return us_saint(shown) if region in regions.US_REGIONS else shown

@@ -22,6 +22,13 @@ PLACE_FIXES = {
     # Voorhees Township (Camden County, 29,131 people) sits in GeoNames at a spot in Somerset
     # County, among 908's towns.
     ("Voorhees", "US", "NJ", "29131"): {"admin2": "007", "lat": "39.8430", "lon": "-74.9550"},
+    # Populations at another level than the municipality's (Statistics Canada, 2021 Census,
+    # census subdivisions): GeoNames gives Les Coteaux its population centre's 17,396, Oshawa a
+    # figure near its census metropolitan area's, and Saint-Lin-Laurentides the figure of one of
+    # the two places that merged into it in 2000.
+    ("Les Coteaux", "CA", "10", "17396"): {"population": "5643"},
+    ("Oshawa", "CA", "08", "308875"): {"population": "175383"},
+    ("Saint-Lin-Laurentides", "CA", "10", "14159"): {"population": "24030"},
 }
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]
@@ -93,7 +100,7 @@ def read_places(path=PLACES):
                 continue
             fields = line.rstrip("\n").split("\t")
             fix = PLACE_FIXES.get((fields[0], fields[1], fields[2], fields[6]), {})
-            for index, key in ((3, "admin2"), (4, "lat"), (5, "lon")):
+            for index, key in ((3, "admin2"), (4, "lat"), (5, "lon"), (6, "population")):
                 fields[index] = fix.get(key, fields[index])
             places.append(GazetteerPlace(fields))
     return places

@@ -40,10 +40,12 @@ TORONTO_1998 = ("former city, part of Toronto since 1998 (City of Toronto Act, 1
                 "Toronto")
 OTTAWA_2001 = "part of the City of Ottawa since 2001; 613 lists Ottawa"
 QUEENS = "neighbourhood of Queens, New York City; 718 lists Queens"
+HALIFAX_1996 = "part of the Halifax Regional Municipality since 1996; 902 lists Halifax"
 KNOWN_EXCEPTIONS = {
     ("North York", "ON"): TORONTO_1998, ("Scarborough", "ON"): TORONTO_1998,
     ("Etobicoke", "ON"): TORONTO_1998, ("Nepean", "ON"): OTTAWA_2001,
     ("Kanata", "ON"): OTTAWA_2001, ("Jamaica", "NY"): QUEENS, ("Elmhurst", "NY"): QUEENS,
+    ("Dartmouth", "NS"): HALIFAX_1996,
 }
 
 

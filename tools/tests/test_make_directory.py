@@ -68,7 +68,7 @@ class RulesTest(unittest.TestCase):
                          ("Plano", "TX"))
         self.assertEqual(md.place_lists.rate_centre("Flushing, NY"), ("Queens", "NY"))
 
-    def test_places_rank_by_population_and_far_namesakes_are_refused(self):
+    def test_places_rank_by_people_served_and_far_towns_stand(self):
         gazetteer = md.place_lists.Gazetteer([
             place("Houston", population=2300000), place("Pasadena", population=150000),
             place("Galveston", county="167", lat=29.3, lon=-94.8, population=50000),
@@ -76,30 +76,40 @@ class RulesTest(unittest.TestCase):
             place("Marble Falls", lat=30.6, lon=-98.3, population=7000)])
         counts = {("Pasadena", "TX"): 9, ("Houston", "TX"): 1, ("Galveston", "TX"): 3,
                   ("Friendswood", "TX"): 2, ("Marble Falls", "TX"): 1, ("Webster Pkwy", "TX"): 1}
-        items = md.place_lists.ranked_items(counts, gazetteer, "TX")
+
+        def ranked(share=lambda key: 1.0, **rules):
+            matched = md.place_lists.match_places(counts, gazetteer, **rules)
+            return md.place_lists.ranked_items(counts, matched, {"TX"}, share)
+        items = ranked()
         self.assertEqual([item.name for item in items][:3], ["Houston", "Pasadena", "Galveston"])
         self.assertNotIn("Webster Pkwy", [item.name for item in items])
+        # Houston's one exchange of 40 is a sliver: the code serves Pasadena, not Houston; a
+        # third of Galveston still counts, after the whole of Pasadena.
+        shares = {("Houston", "TX"): 1 / 40, ("Galveston", "TX"): 1 / 3}
+        items = ranked(lambda key: shares.get(key, 1.0))
+        self.assertEqual([item.name for item in items][:2], ["Pasadena", "Galveston"])
+        self.assertNotIn("Houston", [item.name for item in items])
+        # Far from the code's other places and beside another code's town, a town stands ...
+        items = ranked(rivals=lambda found: 5.0 if found.name == "Marble Falls" else None)
         marble = [item for item in items if item.name == "Marble Falls"][0]
-        self.assertIsNotNone(marble.place)  # far, but no other code claims that corner
-
-        def rivals(found):  # another code has a rate centre 5 km from the far Marble Falls
-            return 5.0 if found.name == "Marble Falls" else None
-        items = md.place_lists.ranked_items(counts, gazetteer, "TX", rivals)
+        self.assertIsNotNone(marble.place)
+        # ... unless that other code has a rate centre of the same name nearer to it.
+        items = ranked(namesakes=lambda found, key: 5.0 if key == "marble falls" else None)
         marble = [item for item in items if item.name == "Marble Falls"][0]
         self.assertIsNone(marble.place)
         self.assertEqual(md.place_lists.rate_centre("Lakewood Township, NJ"),
                          ("Lakewood Township", "NJ"))
 
-    def test_strays_among_another_codes_towns_are_refused_and_namesakes_chosen(self):
+    def test_namesakes_are_chosen_and_refused_only_for_a_nearer_namesake(self):
         def nj(name, lat, lon, population=10000):
             return place(name, region="NJ", county="007", lat=lat, lon=lon,
                          population=population, zone="America/New_York")
         towns = [nj("Camden", 39.93, -75.12), nj("Cherry Hill", 39.93, -75.03),
                  nj("Glassboro", 39.70, -75.11), nj("Vineland", 39.49, -75.03),
                  nj("Millville", 39.40, -75.04)]
-        # A gazetteer position error: Voorhees Township put among another code's towns.
-        voorhees = nj("Voorhees", 40.48, -74.48, 29131)
-        # Two namesakes: the nearer to the middle lies beside another code's rate centre.
+        # A town put among another code's towns, and two namesakes, the nearer to the middle
+        # beside another code's rate centre.
+        voorhees = nj("Voorhees", 40.68, -74.35, 29131)
         amid, own = nj("Salem", 39.95, -74.80), nj("Salem", 39.57, -75.47)
         gazetteer = md.place_lists.Gazetteer(towns + [voorhees, amid, own])
         counts = {(town.name, "NJ"): 1 for town in towns + [voorhees, amid]}
@@ -107,12 +117,14 @@ class RulesTest(unittest.TestCase):
         def rivals(found):
             return 2.0 if found in (voorhees, amid) else 40.0
         matched = md.place_lists.match_places(counts, gazetteer, rivals)
-        self.assertIsNone(matched[("Voorhees", "NJ")])
         self.assertIs(matched[("Salem", "NJ")], own)
         self.assertIs(matched[("Vineland", "NJ")], towns[3])
-        # Without another code's towns near it, a far place of the code stands (the Keys).
-        matched = md.place_lists.match_places(counts, gazetteer)
+        # Other codes' towns near it are no reason to refuse a place ...
         self.assertIs(matched[("Voorhees", "NJ")], voorhees)
+        # ... another code's Voorhees nearer to it is.
+        matched = md.place_lists.match_places(
+            counts, gazetteer, rivals, lambda found, key: 2.0 if key == "voorhees" else None)
+        self.assertIsNone(matched[("Voorhees", "NJ")])
 
     def test_places_are_shown_by_their_official_names(self):
         def qc(name):

@@ -1,0 +1,144 @@
+# SPDX-License-Identifier: Apache-2.0
+# Towns and cities that no exchange names, placed by their position on the codes of the rate
+# centres nearest to them: Fishers, whose exchanges carry Indianapolis' and its neighbours' names.
+
+import collections
+
+import place_names
+import places as place_lists
+
+# Places of this many people or more are placed by their position.
+MIN_POPULATION = 10000
+# GeoNames features of towns and cities; sections (PPLX), localities (PPLL) and abandoned or
+# historical places are left to the places that hold them.
+TOWN_FEATURES = {"PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLC", "PPLG"}
+# The rate centres near a place: the nearest, and those at most this much farther (a factor and
+# a few km), whose codes share the place by their exchanges.
+NEAR_FACTOR = 1.2
+NEAR_SLACK_KM = 2
+# GeoNames gives some parts of a place the whole place's population: "North Stamford" (121,230)
+# beside Stamford, "Metairie Terrace" beside Metairie. A name that holds the name of a place
+# within COPY_KM whose figure is within COPY_RATIO of its own is such a part, as is a place
+# whose figure another place of its region within COPY_KM repeats to the person.
+COPY_KM = 30
+COPY_RATIO = 0.1
+# New York City's counties, whose neighbourhoods GeoNames lists as towns: the city's codes
+# list its boroughs.
+NEW_YORK_CITY_COUNTIES = {"36005", "36047", "36061", "36081", "36085"}
+NEW_YORK_CITY = ("New York City", "NY")
+
+
+class RateCentres:
+    """The positions of the rate centres of a region, each with its exchanges by code."""
+
+    def __init__(self):
+        self.by_region = collections.defaultdict(dict)
+
+    def add(self, place, code, exchanges):
+        spots = self.by_region[place.region]
+        spot = spots.setdefault((place.lat, place.lon), (place, collections.Counter()))
+        spot[1][code] += exchanges
+
+    def nearest(self, place, skip=None):
+        """The exchanges by code of the rate centres nearest to a place (leaving out the spot
+        `skip`): those of its own county where one lies there, else of its state or province.
+        An empty count where its region has none."""
+        here = (place.lat, place.lon)
+        spots = self.by_region.get(place.region, {})
+        pool = [spot for spot in spots if spot != skip]
+        same_county = [spot for spot in pool if place.county and
+                       spots[spot][0].county == place.county]
+        found = sorted((place_lists.distance_km(here, spot), spot)
+                       for spot in same_county or pool)
+        counts = collections.Counter()
+        if not found:
+            return counts
+        reach = found[0][0] * NEAR_FACTOR + NEAR_SLACK_KM
+        for away, spot in found:
+            if away > reach:
+                break
+            counts.update(spots[spot][1])
+        return counts
+
+    def agreement(self, same_service):
+        """(agreed, tried): of the rate centres of MIN_POPULATION people or more, how many the
+        nearest other rate centres place on the code that holds most of their own exchanges,
+        or on one that overlays it (`same_service(a, b)`)."""
+        agreed = tried = 0
+        for spots in self.by_region.values():
+            for spot, (place, counts) in sorted(spots.items()):
+                if place.population < MIN_POPULATION:
+                    continue
+                guess = self.nearest(place, skip=spot)
+                if not guess:
+                    continue
+                tried += 1
+                agreed += same_service(top_code(guess), top_code(counts))
+        return agreed, tried
+
+
+def top_code(counts):
+    return min(counts, key=lambda code: (-counts[code], code))
+
+
+def share(counts, codes):
+    """The part of the exchanges `counts` (by code) that `codes` hold."""
+    total = sum(counts.values())
+    return sum(n for code, n in counts.items() if code in codes) / total if total else 0.0
+
+
+def unnamed_towns(places, named, rate_centre_keys):
+    """The places to place by position: towns of MIN_POPULATION or more that no rate centre of
+    their region names or was matched to (`named`: ids of matched places; `rate_centre_keys`:
+    (name key, region) of every rate centre), that are no part of a merged city (they are known
+    by another name), no New York City neighbourhood, and carry no figure copied from a
+    neighbour."""
+    large = [p for p in places if p.country in ("US", "CA") and p.population >= MIN_POPULATION
+             and p.feature in TOWN_FEATURES]
+    by_region = collections.defaultdict(list)
+    for place in places:
+        if place.population >= MIN_POPULATION:
+            by_region[place.region].append(place)
+    provinces = province_codes(places)
+    found = []
+    for place in large:
+        key = place_names.name_key(place.name)
+        if id(place) in named or misfiled(place, provinces) or (key, place.region) in rate_centre_keys or \
+                place_lists.known_as(place.name, place.region)[0] != place.name or \
+                place.county in NEW_YORK_CITY_COUNTIES or \
+                (place.name, place.region) == NEW_YORK_CITY:
+            continue
+        if not copied_figure(place, key, by_region[place.region]):
+            found.append(place)
+    return found
+
+
+def province_codes(places):
+    """The two leading digits of the census division codes that most places of each Canadian
+    province carry (its Standard Geographical Classification code)."""
+    seen = collections.defaultdict(collections.Counter)
+    for place in places:
+        if place.country == "CA" and len(place.county) >= 4:
+            seen[place.region][place.county[:2]] += 1
+    return {region: top_code(counts) for region, counts in seen.items()}
+
+
+def misfiled(place, provinces):
+    """Whether a Canadian place's census division lies in another province than the one it is
+    filed in (GeoNames files a Fallingbrook of Ottawa's division in Prince Edward Island)."""
+    return place.country == "CA" and len(place.county) >= 4 and \
+        provinces.get(place.region) not in (None, place.county[:2])
+
+
+def copied_figure(place, key, neighbours):
+    for other in neighbours:
+        if other is place or place_lists.distance_km(
+                (place.lat, place.lon), (other.lat, other.lon)) > COPY_KM:
+            continue
+        if other.population == place.population:
+            return True
+        other_key = place_names.name_key(other.name)
+        if f" {other_key} " in f" {key} " and other_key != key and \
+                abs(other.population - place.population) <= COPY_RATIO * other.population:
+            return True
+    return False
