@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: Apache-2.0
 # Checks the shipped "cities.txt" and "metro.txt" against the sources: layout and encoding, and
 # each fault class the directory once had (partners, corrections, zones, non-places, order,
-# stub lists, region-only texts, skipped prefixes, metro codes and counties).
+# stub lists, region-only texts, skipped prefixes, metro codes and counties, sister lists).
 """Checks data/cities.txt and data/metro.txt against the committed sources.
 
 Usage: check_directory.py [--data FOLDER] [--counts]
@@ -15,6 +15,7 @@ import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import dates  # noqa: E402
 import make_directory  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
@@ -35,6 +36,7 @@ CLASSES = {
     "7 region only": "geographic codes naming only their region or country",
     "8 prefixes": "places named by 5- or 6-digit prefixes missing from a text with room",
     "9 metro codes": "metro lines missing a code that serves one of their counties",
+    "10 sister lists": "codes of one service listing different sets of that service's codes",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
@@ -58,7 +60,7 @@ class Parsed:
                 self.partners = {int(c) for c in re.findall(r"\d{3}", part)}
             elif " time" in part or "UTC" in part:
                 self.zones |= set(ZONE_WORD.findall(part.split(";")[0]))
-            elif part.startswith((make_directory.PLANNED_CODE, make_directory.UNUSED_CODE)):
+            elif part.startswith((dates.PLANNED_CODE, dates.UNUSED_CODE)):
                 continue
             elif not self.items:
                 names = part.split(": ", 1)[-1]
@@ -103,7 +105,7 @@ def check_layout(lines, report, problems):
         row = report.get(code)
         if row and row["IN_SERVICE"] != "Y" and make_directory.listed(row) and \
                 not layout.city_text_of(line).startswith(
-                    (make_directory.PLANNED_CODE, make_directory.UNUSED_CODE)):
+                    (dates.PLANNED_CODE, dates.UNUSED_CODE)):
             problems["layout"].append(f"cities.txt: {code} is not in service, the text says not")
 
 
@@ -122,7 +124,7 @@ def check_cities(lines, context, entries, problems):
         if line is None:
             continue
         text = layout.city_text_of(line)
-        if entry.geographic or entry.partners:
+        if entry.geographic:
             shown = Parsed(text)
             own = rows[code] - {code}
             if shown.partners != own:
@@ -174,6 +176,26 @@ def check_cities(lines, context, entries, problems):
         if any(lists[-1][:len(items)] != items for items in lists):
             sizes = {code: len(items) for code, items in texts.items()}
             problems["6 stub lists"].append(f"area {sorted(area)}: places per code {sizes}")
+
+
+def check_sisters(lines, report, problems):
+    """Each non-geographic code lists every other code in service with the same service (its
+    report SERVICE, else NOTES): the same set on every one of them."""
+    service = {code: (row["SERVICE"] or row["NOTES"]).strip().lower()
+               for code, row in report.items() if row["USE"] == "N"}
+    in_service = collections.defaultdict(set)
+    for code, name in service.items():
+        if report[code]["IN_SERVICE"] == "Y":
+            in_service[name].add(code)
+    for line in lines:
+        code = int(layout.code_of(line))
+        if code not in service or not make_directory.listed(report[code]):
+            continue
+        shown = Parsed(layout.city_text_of(line)).partners
+        want = in_service[service[code]] - {code}
+        if shown != want:
+            problems["10 sister lists"].append(
+                f"{code}: lists {sorted(shown)}; its service's codes are {sorted(want)}")
 
 
 def uncorrected_rows(report):
@@ -272,6 +294,7 @@ def main(argv=None):
     cities = read_lines(args.data / "cities.txt", problems)
     check_layout(cities, report, problems)
     check_cities(cities, context, entries, problems)
+    check_sisters(cities, report, problems)
     check_metro(read_lines(args.data / "metro.txt", problems), metro_result, problems)
 
     for key, found in problems.items():

@@ -16,6 +16,7 @@ import sys
 import unicodedata
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import dates  # noqa: E402
 import located_places  # noqa: E402
 import metros  # noqa: E402
 import overlays  # noqa: E402
@@ -160,19 +161,6 @@ def fit_items(head, items, tail, limit=record_layout.CITY_TEXT_LENGTH):
     return text
 
 
-# How a code that is assigned but not yet dialled begins its text. The report's dates are plans
-# made on the report's date, so the text says "planned" whenever it is read.
-PLANNED_CODE = "New code, planned to start"
-UNUSED_CODE = "Not yet in service"
-
-
-def status_text(row):
-    if row["IN_SERVICE"] == "Y":
-        return ""
-    date = row["IN_SERVICE_DT"].replace("-", " ")
-    return f"{PLANNED_CODE} {date}; " if date else f"{UNUSED_CODE}; "
-
-
 def partners_text(code, partners, word):
     others = sorted(partners - {code})
     return f"; {word} " + " ".join(str(other) for other in others) if others else ""
@@ -192,9 +180,12 @@ def geographic_entry(code, row, context):
     for member in overlays.area_members(code, context.partners):
         zones |= time_zones.ZONES_WITHOUT_PLACES.get(member, (set(),))[0]
     partners = context.partners[code]
-    zone = time_zones.zone_text(zones)
-    tail = partners_text(code, partners, "overlay") + (f"; {zone}" if zone else "")
-    head = status_text(row)
+    zone = time_zones.zone_text(zones, time_zones.daylight_exceptions(items, context.zone_norms),
+                                context.zone_norms)
+    tail = (partners_text(code, partners, "overlay") +
+            dates.partner_notes(code, partners, context.report, context.date) +
+            (f"; {zone}" if zone else ""))
+    head = dates.status_text(row, context.date)
     if place.named_in_text and items:
         head += place.full_name() + ": "
     elif code in CITY_OF_CODES:
@@ -205,13 +196,14 @@ def geographic_entry(code, row, context):
 
 
 def nongeographic_entry(code, row, context):
-    service = (row["SERVICE"] or row["NOTES"]).strip().lower()
+    service = special_codes.service_of(row)
     region = "US" if service == "us government" else "NA"
     country = "USA" if region == "US" else ("CANADA" if service.startswith("canadian") else "NANP")
     text = special_codes.service_text(row) or "Non-geographic service"
-    text = fit_items(status_text(row) + text, [],
-                     partners_text(code, context.partners[code], "same service"))
-    return Entry(code, country, region, text, partners=context.partners[code])
+    sisters = context.sisters[code]
+    text = fit_items(dates.status_text(row, context.date) + text, [],
+                     partners_text(code, sisters, "same service"))
+    return Entry(code, country, region, text, partners=sisters)
 
 
 def unused_entry(code, row):
@@ -230,14 +222,19 @@ class Context:
 
     def __init__(self, report, whole, exchanges, places):
         self.report, self.whole, self.exchanges = report, whole, exchanges
+        self.date = dates.report_date()
         self.places = places
         self.gazetteer = place_lists.Gazetteer(places)
+        self.zone_norms = time_zones.region_zones(places)
         self.partners = overlays.partners({c: r for c, r in report.items()})
         self.place_of = {}
         for code, row in report.items():
             place = regions.place_of(row["LOCATION"]) if row["USE"] == "G" else None
             if place and listed(row):
                 self.place_of[code] = place
+        self.sisters = special_codes.sister_codes(
+            {code: row for code, row in report.items()
+             if code not in self.place_of and listed(row)})
 
         self.territory = collections.defaultdict(list)
         self.sure_points = collections.defaultdict(list)

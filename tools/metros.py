@@ -15,6 +15,12 @@ NEAREST_KM = 40
 
 METRO_COUNTIES = pathlib.Path(__file__).resolve().parent / "metro_counties.csv"
 
+# Census subdivisions that no gazetteer place is named after, by code: the communities they were
+# formed from. New Tecumseth (Toronto CMA) joined Alliston, Beeton and Tottenham in 1991 (Town of
+# New Tecumseth; the encyclopedia article on the town); Alliston's exchanges are 705's, the
+# others' 905's.
+COMMUNITIES = {"3543007": ["Alliston", "Beeton", "Tottenham"]}
+
 
 class Unit:
     """One county (US, by five-digit FIPS code) or census subdivision (Canada, by its code and
@@ -27,8 +33,9 @@ class Unit:
         """The keys under which a place in this unit is indexed (see place_keys)."""
         if self.country == "US":
             return [("county", self.region, self.code)]
-        return [("county", self.region, self.code),
-                ("name", self.region, place_names.name_key(self.name))]
+        return [("county", self.region, self.code)] + [
+            ("name", self.region, place_names.name_key(name))
+            for name in [self.name] + COMMUNITIES.get(self.code, [])]
 
 
 def place_keys(place):

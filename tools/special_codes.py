@@ -2,6 +2,8 @@
 # What the codes that serve no place are, in plain words: services that span the numbering plan,
 # three-digit numbers people dial, and codes reserved or not yet assigned.
 
+import collections
+
 # Non-geographic services by the report's SERVICE (or NOTES) column, lower case.
 SERVICES = {
     "toll-free": "Toll-free: calls are free to the caller and paid for by the number's owner",
@@ -53,10 +55,26 @@ HELD_BACK = "Not in use: held in reserve for a future area code"
 UNASSIGNED = "Not assigned: no place or service uses area code {code}"
 
 
+def service_of(row):
+    """A non-geographic code's service as the report names it (SERVICE, else NOTES), lower case."""
+    return (row["SERVICE"] or row["NOTES"]).strip().lower()
+
+
 def service_text(row):
     """The text of a non-geographic service code, or None when the report names none."""
-    service = (row["SERVICE"] or row["NOTES"]).strip().lower()
-    return SERVICES.get(service)
+    return SERVICES.get(service_of(row))
+
+
+def sister_codes(rows):
+    """For each non-geographic code of `rows` ({code: report row}, the codes the directory lists):
+    the codes in service with the same service, itself included. Every code of a service thus
+    lists the same set: the report's OVERLAY_COMPLEX column lags behind new codes (500's row lacks
+    523 to 538), and a code not yet in service (822) is listed by none but lists them all."""
+    in_service = collections.defaultdict(set)
+    for code, row in rows.items():
+        if row["IN_SERVICE"] == "Y":
+            in_service[service_of(row)].add(code)
+    return {code: in_service[service_of(row)] | {code} for code, row in rows.items()}
 
 
 def unused_code_text(code, row):

@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: Apache-2.0
 # Time zones in words: the zone of each IANA identifier, whether it keeps standard time all year,
-# and the text that names every zone a code's places lie in.
+# the places that keep daylight saving time inside a region that does not, and the text that names
+# every zone a code's places lie in.
+
+import collections
 
 # IANA zone -> (zone in words, where it keeps standard time all year or None). The order of
 # ZONE_ORDER is the order in which a text names them, east to west.
@@ -72,6 +75,53 @@ for _zone in STANDARD_ALL_YEAR:
     ZONE_WORDS.setdefault(_zone, "Atlantic")
 
 
+# The name the tz database's zone.tab gives an area whose zone cuts into a region that keeps
+# standard time all year ("MST - AZ (except Navajo)"): (region, IANA zone) -> area. An area without
+# a name here is named by its places.
+EXCEPTION_AREAS = {("AZ", "America/Denver"): "the Navajo Nation"}
+# How many of an area's places a text names.
+EXCEPTION_PLACES = 3
+
+
+def region_zones(places):
+    """(country, region) -> the IANA zone that most of the region's gazetteer population lives
+    in. The country keeps the Cayman Islands (KY) apart from Kentucky."""
+    people = collections.defaultdict(collections.Counter)
+    for place in places:
+        if place.zone and place.region:
+            people[(place.country, place.region)][place.zone] += place.population
+    return {region: min(counts, key=lambda zone: (-counts[zone], zone))
+            for region, counts in people.items()}
+
+
+def daylight_exceptions(items, norms):
+    """The places of a code (directory items, largest first) that keep daylight saving time in a
+    region whose own zone keeps standard time all year, from each place's zone: Tuba City
+    (America/Denver) in Arizona, Lloydminster (America/Edmonton) in Saskatchewan.
+    {(country, region, zone): [place names]}."""
+    found = collections.defaultdict(list)
+    for item in items:
+        if not item.place or not item.place.zone:
+            continue
+        zone, norm = item.place.zone, norms.get((item.place.country, item.region))
+        if norm in STANDARD_ALL_YEAR and zone not in STANDARD_ALL_YEAR:
+            found[(item.place.country, item.region, zone)].append(item.name)
+    return dict(found)
+
+
+def _exception_text(standard_name, exceptions, norms):
+    """' except the Navajo Nation (Tuba City, Kayenta, Chinle)' for the exceptions of the region
+    whose standard time goes by `standard_name`."""
+    parts = []
+    for (country, region, zone), names in sorted(exceptions.items()):
+        if STANDARD_ALL_YEAR.get(norms.get((country, region))) != standard_name:
+            continue
+        shown = ", ".join(names[:EXCEPTION_PLACES])
+        area = EXCEPTION_AREAS.get((region, zone))
+        parts.append(f"{area} ({shown})" if area else shown)
+    return " except " + " and ".join(parts) if parts else ""
+
+
 def zone_word(zone):
     """The zone in words; Indiana's and North Dakota's many identifiers fall in with their
     neighbours."""
@@ -88,10 +138,11 @@ def _joined(words):
     return words[0] if len(words) == 1 else ", ".join(words[:-1]) + " and " + words[-1]
 
 
-def zone_text(zones):
+def zone_text(zones, exceptions=None, norms=None):
     """Every zone of a set of IANA identifiers in words, east to west, and where one keeps
-    standard time all year: 'Mountain time, no daylight saving time in Arizona'. Empty for no
-    zones."""
+    standard time all year: 'Mountain time, no daylight saving time in Arizona', with the places
+    that keep daylight saving time there (`exceptions` and `norms` as daylight_exceptions takes
+    and gives them). Empty for no zones."""
     if not zones:
         return ""
     words = sorted({zone_word(zone) for zone in zones}, key=ZONE_ORDER.index)
@@ -101,6 +152,8 @@ def zone_text(zones):
         return text
     if all(zone in STANDARD_ALL_YEAR for zone in zones):
         return text + ", no daylight saving time"
+    if exceptions:
+        standard = [name + _exception_text(name, exceptions, norms or {}) for name in standard]
     return text + ", no daylight saving time in " + _joined(standard)
 
 

@@ -73,6 +73,12 @@ ZONES = [
     (602, "Mountain time, no daylight saving time", "Wikipedia, Time in Arizona"),
     (928, "no daylight saving time in Arizona",
      "Wikipedia, Time in Arizona (the Navajo Nation keeps daylight time)"),
+    (928, "no daylight saving time in Arizona except the Navajo Nation (Tuba City",
+     "Wikipedia, Time in Arizona; tz database zone.tab: America/Phoenix 'MST - AZ (except "
+     "Navajo)'"),
+    (306, "no daylight saving time in Saskatchewan except Lloydminster",
+     "Wikipedia, Time in Saskatchewan (Lloydminster keeps Alberta's time, daylight saving "
+     "included)"),
     (808, "Hawaii time, no daylight saving time", "Wikipedia, Hawaii-Aleutian Time Zone"),
     (787, "Atlantic time, no daylight saving time", "Wikipedia, Time in Puerto Rico"),
     (709, "Newfoundland and Atlantic time", "Wikipedia, Time in Canada (Labrador keeps Atlantic)"),
@@ -102,6 +108,9 @@ METRO_CODES = [
     ("Washington DC", 202, "OMB Bulletin 23-01"), ("Washington DC", 703, "OMB Bulletin 23-01"),
     ("Toronto", 905, "Statistics Canada 2021: Mississauga and Brampton are in the Toronto CMA"),
     ("Ottawa-Gatineau", 819, "Statistics Canada 2021: Gatineau is in the Ottawa-Gatineau CMA"),
+    ("Toronto", 705, "Statistics Canada 2021: New Tecumseth is in the Toronto CMA; Town of New "
+     "Tecumseth: formed in 1991 from Alliston, Beeton and Tottenham; Alliston's exchanges are "
+     "705's (geocoding file)"),
 ]
 # Codes a metro line must not list: (metro, code, reference).
 NOT_METRO_CODES = [
@@ -111,6 +120,17 @@ NOT_METRO_CODES = [
      "Philadelphia MSA; 856 serves no county of the New York MSA"),
     ("Pittsburgh", 814, "Area code 814: Waterford PA (814) is in Erie County; the Waterford "
      "of Westmoreland County is served by 724"),
+]
+# Codes of one service that each of them lists: (code, codes listed, reference).
+SISTERS = [
+    (500, {521, 522, 523, 524, 525, 526, 527, 528, 529, 532, 533, 538, 544, 566, 577, 588},
+     "NANPA NPA report: 5XX codes of the non-geographic services in service (538 from Oct 2025)"),
+    (588, {500, 521, 522, 523, 524, 525, 526, 527, 528, 529, 532, 533, 538, 544, 566, 577},
+     "NANPA NPA report, as for 500"),
+    (800, {833, 844, 855, 866, 877, 888}, "NANPA NPA report: the toll-free codes in service"),
+    (822, {800, 833, 844, 855, 866, 877, 888},
+     "NANPA NPA report: 822 is assigned to toll-free service, not yet in service"),
+    (633, {622}, "NANPA NPA report: Canadian non-geographic services"),
 ]
 QC_NAMES = "Commission de toponymie du Qu\u00e9bec, official municipality names"
 NB_NAMES = "Government of New Brunswick, local governments and their official names"
@@ -170,6 +190,16 @@ PLACED = [
     (760, "California City", "Wikipedia, Area codes 760 and 442: Kern County, Mojave Desert"),
     (819, "La Tuque", "Wikipedia, Area codes 819, 873 and 468: Haute-Mauricie"),
     (707, "Crescent City", "Wikipedia, Area code 707: Del Norte County"),
+]
+# Codes not yet in service, as planned on the report's date: (code, words in the text, reference).
+PLANS = [
+    (465, "New code, planned as of Nov 2025 to start 18 Jun 2026; ",
+     "NANPA NPA report of 26 Nov 2025, row 465 (planning letter 630)"),
+    (718, "; 465 planned as of Nov 2025 to start 18 Jun 2026",
+     "NANPA NPA report of 26 Nov 2025, rows 465 and 718"),
+    (273, "New code, planned as of Nov 2025 to start 27 Feb 2027; ",
+     "NANPA NPA report of 26 Nov 2025, row 273 (planning letter 632)"),
+    (502, "; 761 not yet in service as of Nov 2025", "NANPA NPA report of 26 Nov 2025, row 761"),
 ]
 # Codes that are not partners: (code, other code, reference).
 NOT_PARTNERS = [
@@ -254,6 +284,20 @@ class FactsTest(unittest.TestCase):
         self.assertIn("emergencies", texts[911][1])
         self.assertIn("directory assistance", texts[411][1])
         self.assertTrue(texts[233][1].startswith("Not assigned"))
+
+    def test_plans_are_dated(self):
+        texts = records()
+        for code, words, source in PLANS:
+            with self.subTest(code=code, source=source):
+                self.assertIn(words, texts[code][1])
+                self.assertNotIn("planned to start", texts[code][1])
+
+    def test_codes_of_one_service_list_each_other(self):
+        texts = records()
+        for code, sisters, source in SISTERS:
+            with self.subTest(code=code, source=source):
+                self.assertEqual({int(c) for c in texts[code][1].split("; same service ")[1]
+                                  .split()}, sisters)
 
 
 if __name__ == "__main__":

@@ -179,6 +179,41 @@ class RulesTest(unittest.TestCase):
                          "Central and Mountain time, no daylight saving time in Saskatchewan")
         self.assertEqual(time_zones.zone_text(set()), "")
 
+    def test_places_keeping_daylight_time_in_a_region_that_does_not(self):
+        def az(name, population, zone, region="AZ", country="US"):
+            found = place(name, region=region, population=population, zone=zone)
+            found.country = country
+            return md.place_lists.Item(name, region, found, 1)
+        items = [az("Flagstaff", 76000, "America/Phoenix"),
+                 az("Tuba City", 8611, "America/Denver"), az("Kayenta", 5189, "America/Denver"),
+                 az("Chinle", 4518, "America/Denver"),
+                 az("Window Rock", 2712, "America/Denver"), az("Nowhere", 0, "")]
+        gazetteer = [item.place for item in items] + [
+            az("Phoenix", 1600000, "America/Phoenix").place,
+            az("Louisville", 600000, "America/Kentucky/Louisville", "KY").place,
+            az("George Town", 34000, "America/Cayman", "KY", "KY").place]
+        norms = time_zones.region_zones(gazetteer)
+        self.assertEqual(norms[("US", "AZ")], "America/Phoenix")
+        self.assertEqual(norms[("KY", "KY")], "America/Cayman")  # not Kentucky's
+        exceptions = time_zones.daylight_exceptions(items, norms)
+        self.assertEqual(exceptions, {("US", "AZ", "America/Denver"):
+                                      ["Tuba City", "Kayenta", "Chinle", "Window Rock"]})
+        self.assertEqual(
+            time_zones.zone_text({"America/Phoenix", "America/Denver"}, exceptions, norms),
+            "Mountain time, no daylight saving time in Arizona except the Navajo Nation "
+            "(Tuba City, Kayenta, Chinle)")
+        # An area the tz database does not name is named by its places.
+        lloydminster = az("Lloydminster", 31400, "America/Edmonton", "SK", "CA")
+        norms[("CA", "SK")] = "America/Regina"
+        exceptions = time_zones.daylight_exceptions([lloydminster], norms)
+        self.assertEqual(
+            time_zones.zone_text({"America/Regina", "America/Edmonton"}, exceptions, norms),
+            "Central and Mountain time, no daylight saving time in Saskatchewan except "
+            "Lloydminster")
+        # A place of a region that keeps daylight saving time is no exception.
+        self.assertEqual(
+            time_zones.daylight_exceptions(items, {("US", "AZ"): "America/Denver"}), {})
+
     def test_numbers_that_are_not_area_codes(self):
         row = {"EXPLANATION": "N11 Code", "RESERVED": "No"}
         self.assertIn("emergencies", special_codes.unused_code_text(911, row))
@@ -187,6 +222,22 @@ class RulesTest(unittest.TestCase):
                         .startswith("Not in use"))
         self.assertIn("233", special_codes.unused_code_text(233, {"EXPLANATION": "",
                                                                   "RESERVED": "No"}))
+
+    def test_codes_of_one_service_list_the_same_set(self):
+        def row(service, in_service="Y", notes=""):
+            return {"SERVICE": service, "NOTES": notes, "IN_SERVICE": in_service}
+        rows = {500: row("Non-geographic services"), 533: row("Non-Geographic Services "),
+                538: row("Non-geographic services"), 800: row("Toll-free"),
+                833: row("Toll-Free"), 822: row("Toll-Free", "N"),
+                622: row("Canadian Non-Geographic Services"),
+                633: row("", notes="Canadian Non-Geographic Services  "), 900: row("Premium")}
+        sisters = special_codes.sister_codes(rows)
+        self.assertEqual(sisters[500], {500, 533, 538})
+        self.assertEqual(sisters[538], sisters[500])
+        self.assertEqual(sisters[800], {800, 833})
+        self.assertEqual(sisters[822], {800, 822, 833})  # not yet in service: lists them all
+        self.assertEqual(sisters[633], {622, 633})
+        self.assertEqual(sisters[900], {900})
 
     def test_metro_codes_come_from_counties_and_overlays(self):
         with tempfile.TemporaryDirectory() as folder:

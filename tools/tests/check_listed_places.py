@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
+# An independent check of the shipped directory, sharing none of the generator's rules: every
+# large place is listed by the code that holds most of its exchanges, counted straight from the
+# geocoding file's 7-digit prefixes, and the largest places stand among that code's first ten.
+"""Checks data/cities.txt against the gazetteer and the geocoding file, independently of the
+generator.
+
+For every US and Canadian place of LARGE people or more in the gazetteer extract whose name some
+7-digit prefix of the geocoding file carries (in the place's own state or province): the code with
+the most such prefixes (any of them on a tie) lists the place. For the TOP largest of those places,
+the place is among the first FIRST places of that code. Prints every failure and the counts; exits
+1 when a failure is not one of the known exceptions below.
+
+Usage: check_listed_places.py [--data FOLDER]"""
+
+import argparse
+import collections
+import pathlib
+import re
+import sys
+import unicodedata
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tools"))
+import record_layout as layout  # noqa: E402
+
+SOURCES = ROOT / "tools" / "sources"
+PLACES = SOURCES / "geonames-places.tsv"
+GEOCODING = SOURCES / "libphonenumber-9.0.35-geocoding-en-1.txt"
+LARGE = 50000
+TOP = 300
+FIRST = 10
+# GeoNames' first-level codes of the Canadian provinces and territories (GeoNames admin1 codes).
+PROVINCES = {"01": "AB", "02": "BC", "03": "MB", "04": "NB", "05": "NL", "07": "NS", "08": "ON",
+             "09": "PE", "10": "QC", "11": "SK", "12": "YT", "13": "NT", "14": "NU"}
+# Failures known and accepted, each with its reason: (place, region) -> reason. The gazetteer
+# lists these parts of a city as towns of their own; the directory shows their city.
+TORONTO_1998 = ("former city, part of Toronto since 1998 (City of Toronto Act, 1997); 416 lists "
+                "Toronto")
+OTTAWA_2001 = "part of the City of Ottawa since 2001; 613 lists Ottawa"
+QUEENS = "neighbourhood of Queens, New York City; 718 lists Queens"
+HALIFAX_1996 = "part of the Halifax Regional Municipality since 1996; 902 lists Halifax"
+KNOWN_EXCEPTIONS = {
+    ("North York", "ON"): TORONTO_1998, ("Scarborough", "ON"): TORONTO_1998,
+    ("Etobicoke", "ON"): TORONTO_1998, ("Nepean", "ON"): OTTAWA_2001,
+    ("Kanata", "ON"): OTTAWA_2001, ("Jamaica", "NY"): QUEENS, ("Elmhurst", "NY"): QUEENS,
+    ("Dartmouth", "NS"): HALIFAX_1996,
+}
+
+
+def key(name):
+    """A name as compared: no accents, case or punctuation; Saint and St. alike."""
+    plain = "".join(c for c in unicodedata.normalize("NFKD", name)
+                    if not unicodedata.combining(c)).casefold()
+    plain = re.sub(r"[.'\u2019]", "", plain)
+    plain = re.sub(r"[-\u2013\s]+", " ", plain).strip()
+    plain = re.sub(r"\bsainte\b", "ste", plain)
+    return re.sub(r"\bsaint\b", "st", plain)
+
+
+def large_places(path=PLACES):
+    """[(population, name, region)] of the US and Canadian towns and cities (not city sections,
+    GeoNames PPLX) of LARGE people or more, largest first."""
+    found = []
+    with open(path, encoding="utf-8") as source:
+        for line in source:
+            if line.startswith("#") or not line.strip():
+                continue
+            name, country, admin1, _, _, _, people, feature, _ = line.rstrip("\n").split("\t")
+            if country not in ("US", "CA") or int(people) < LARGE or feature == "PPLX":
+                continue
+            region = admin1 if country == "US" else PROVINCES.get(admin1, "")
+            found.append((int(people), name, region))
+    return sorted(found, key=lambda p: (-p[0], p[1], p[2]))
+
+
+def prefix_counts(path=GEOCODING):
+    """(name key, region) -> Counter of codes: how many 7-digit prefixes of each code name the
+    place. A description is 'Place, XX' or 'Part, Place, XX'; the place is the part before the
+    region."""
+    counts = collections.defaultdict(collections.Counter)
+    with open(path, encoding="utf-8") as source:
+        for line in source:
+            prefix, bar, description = line.strip().partition("|")
+            if not bar or not (len(prefix) == 7 and prefix.isdigit()):
+                continue
+            parts = description.split(", ")
+            if len(parts) >= 2 and re.fullmatch(r"[A-Z]{2}", parts[-1]):
+                counts[(key(parts[-2]), parts[-1])][int(prefix[1:4])] += 1
+    return counts
+
+
+def listed_places(path):
+    """code -> the place names its text lists, in order."""
+    text = path.read_bytes().decode("cp1252")
+    lists = {}
+    for line in text.split("\r\n"):
+        if not line:
+            continue
+        first = layout.city_text_of(line).split("; ")
+        head = [part for part in first if not part.startswith(("New code", "Not yet"))]
+        names = head[0].split(": ", 1)[-1] if head else ""
+        lists[int(layout.code_of(line))] = [re.sub(r" \([A-Z]{2}\)$", "", name)
+                                            for name in names.split(", ")]
+    return lists
+
+
+def failures(places, counts, lists):
+    """(failures [(place, region, what)], places checked, places the geocoding file names)."""
+    found, checked = [], 0
+    listed_by = collections.defaultdict(set)
+    for code, names in lists.items():
+        for name in names:
+            listed_by[key(name)].add(code)
+    for rank, (people, name, region) in enumerate(places):
+        codes = counts.get((key(name), region))
+        if not codes:
+            continue
+        checked += 1
+        most = max(codes.values())
+        top = sorted(code for code, n in codes.items() if n == most)
+        listing = [code for code in top if code in listed_by[key(name)]]
+        share = f"{most} of its {sum(codes.values())} prefixes"
+        if not listing:
+            found.append((name, region, f"{people:,} people; {'/'.join(map(str, top))} holds "
+                          f"{share}, and does not list it"))
+        elif rank < TOP and not any(key(name) in map(key, lists[code][:FIRST])
+                                    for code in listing):
+            found.append((name, region, f"{people:,} people, one of the {TOP} largest; "
+                          f"{'/'.join(map(str, listing))} ({share}) lists it after its first "
+                          f"{FIRST}"))
+    return found, checked
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--data", type=pathlib.Path, default=ROOT / "data")
+    args = parser.parse_args(argv)
+    places = large_places()
+    found, checked = failures(places, prefix_counts(), listed_places(args.data / "cities.txt"))
+    unexpected = 0
+    for name, region, what in found:
+        reason = KNOWN_EXCEPTIONS.get((name, region))
+        unexpected += not reason
+        print(f"{'known' if reason else 'FAIL'}: {name} ({region}): {what}"
+              + (f" -- {reason}" if reason else ""))
+    print(f"{len(places)} places of {LARGE:,} or more; {checked} named by the geocoding file "
+          f"checked; {len(found)} failures, {len(found) - unexpected} of them known exceptions")
+    return 1 if unexpected else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
