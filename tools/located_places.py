@@ -103,14 +103,18 @@ def unnamed_towns(places, named, rate_centre_keys):
     found = []
     for place in large:
         key = place_names.name_key(place.name)
-        if id(place) in named or misfiled(place, provinces) or (key, place.region) in rate_centre_keys or \
-                place_lists.known_as(place.name, place.region)[0] != place.name or \
-                place.county in NEW_YORK_CITY_COUNTIES or \
-                (place.name, place.region) == NEW_YORK_CITY:
+        if id(place) in named or (key, place.region) in rate_centre_keys or \
+                misfiled(place, provinces) or part_of_a_city(place):
             continue
         if not copied_figure(place, key, by_region[place.region]):
             found.append(place)
     return found
+
+
+def part_of_a_city(place):
+    """Whether a place is a part of a merged city (known by the city's name) or of New York."""
+    return place_lists.known_as(place.name, place.region)[0] != place.name or \
+        place.county in NEW_YORK_CITY_COUNTIES or (place.name, place.region) == NEW_YORK_CITY
 
 
 def province_codes(places):
@@ -131,9 +135,12 @@ def misfiled(place, provinces):
 
 
 def copied_figure(place, key, neighbours):
+    """Whether a place carries the figure of a neighbour within COPY_KM (see COPY_RATIO)."""
     for other in neighbours:
-        if other is place or place_lists.distance_km(
-                (place.lat, place.lon), (other.lat, other.lon)) > COPY_KM:
+        # A degree of latitude is 111 km: most neighbours are ruled out without a distance.
+        if other is place or abs(other.lat - place.lat) * 111 > COPY_KM:
+            continue
+        if place_lists.distance_km((place.lat, place.lon), (other.lat, other.lon)) > COPY_KM:
             continue
         if other.population == place.population:
             return True

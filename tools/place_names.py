@@ -2,6 +2,7 @@
 # Place names: the rate-centre abbreviations written out, a key that matches spellings of one
 # name, and the words that mark a street or an abbreviation rather than a place.
 
+import functools
 import re
 import unicodedata
 
@@ -28,12 +29,14 @@ STREET_WORDS = {"parkway", "pkwy", "street", "avenue", "ave", "boulevard", "blvd
 _TOKEN = re.compile(r"[^\W_]+(?:['\u2019][^\W_]+)?\.?", re.UNICODE)
 
 
+@functools.lru_cache(maxsize=None)
 def plain(text):
     """The text without accents and in lower case."""
     decomposed = unicodedata.normalize("NFKD", text)
     return "".join(c for c in decomposed if not unicodedata.combining(c)).lower()
 
 
+@functools.lru_cache(maxsize=None)
 def name_key(name):
     """A key under which spellings of one place name meet: accents, case, punctuation and
     abbreviations do not matter ('Internatl Falls' and 'International Falls', 'St-Felicien' and

@@ -3,6 +3,7 @@
 # region, sub-areas taken to their city, ranked by population.
 
 import collections
+import functools
 import math
 import re
 import statistics
@@ -275,9 +276,12 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         return {key: None for key in counts}
     middle = _middle(points)
 
+    @functools.lru_cache(maxsize=None)
     def own_distance(p):
         return min((distance_km((p.lat, p.lon), point) for point in points
                     if point != (p.lat, p.lon)), default=None)
+
+    rival_distance = functools.lru_cache(maxsize=None)(rivals)
 
     def claimed(p, key):
         """Whether a namesake rate centre of another code lies nearer than this code's places."""
@@ -286,7 +290,7 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         return rival is not None and own is not None and rival < own
 
     def amid_rivals(p, factor=1):
-        own, rival = own_distance(p), rivals(p)
+        own, rival = own_distance(p), rival_distance(p)
         return own is not None and rival is not None and rival * factor < own
 
     matched = {}
