@@ -112,9 +112,11 @@ def unnamed_towns(places, named, rate_centre_keys):
 
 
 def part_of_a_city(place):
-    """Whether a place is a part of a merged city (known by the city's name) or of New York."""
+    """Whether a place is a part of a merged city (known by the city's name), of New York or of
+    Washington, which is the whole District of Columbia."""
     return place_lists.known_as(place.name, place.region)[0] != place.name or \
-        place.county in NEW_YORK_CITY_COUNTIES or (place.name, place.region) == NEW_YORK_CITY
+        place.county in NEW_YORK_CITY_COUNTIES or (place.name, place.region) == NEW_YORK_CITY or \
+        place.region == "DC"
 
 
 def province_codes(places):
