@@ -26,6 +26,10 @@ FULL_STOP_ABBREVIATIONS = {"st", "ste", "mt", "ft", "pt"}
 STREET_WORDS = {"parkway", "pkwy", "street", "avenue", "ave", "boulevard", "blvd", "drive",
                 "expressway", "expy", "highway", "hwy", "freeway", "lane", "plaza", "suite"}
 
+# How a few gazetteer names carry the municipality's status or the census' remainder of a
+# consolidated city: "City of Sammamish", "Village of Campton Hills", "City of Milford (balance)".
+_STATUS = re.compile(r"^(?:City|Town|Village|Borough|Township) of (?=[A-Z])|\s+\(balance\)$")
+
 _TOKEN = re.compile(r"[^\W_]+(?:['\u2019][^\W_]+)?\.?", re.UNICODE)
 
 
@@ -73,3 +77,9 @@ def abbreviations_in(name):
 def street_words_in(name):
     """Words of a shown name that mark a street or a building."""
     return [word for word in re.findall(r"[a-z]+", plain(name)) if word in STREET_WORDS]
+
+
+def without_status(name):
+    """A gazetteer name without a municipal status or census remainder around it:
+    'City of Milford (balance)' is Milford."""
+    return _STATUS.sub("", name)
