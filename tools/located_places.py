@@ -16,6 +16,9 @@ TOWN_FEATURES = {"PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLC", "PPLG"}
 # a few km), whose codes share the place by their exchanges.
 NEAR_FACTOR = 1.2
 NEAR_SLACK_KM = 2
+# A rate centre named after a part of a city (Van Nuys, North York) lies where that part does,
+# when the gazetteer has one place of the name within this distance of the city.
+PART_KM = 40
 # GeoNames gives some parts of a place the whole place's population: "North Stamford" (121,230)
 # beside Stamford, "Metairie Terrace" beside Metairie. A name that holds the name of a place
 # within COPY_KM whose figure is within COPY_RATIO of its own is such a part, as is a place

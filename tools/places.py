@@ -170,9 +170,10 @@ def distance_km(a, b):
     return 6371 * 2 * math.asin(math.sqrt(min(1.0, h)))
 
 
-def rate_centre(description):
+def rate_centre(description, known=True):
     """A geocoding description as (name, region): 'Jersey City, NJ' -> ('Jersey City', 'NJ');
-    'West Spring Creek Parkway, Plano, TX' -> ('Plano', 'TX'): the city, not the sub-area."""
+    'West Spring Creek Parkway, Plano, TX' -> ('Plano', 'TX'): the city, not the sub-area; under
+    the name the gazetteer knows it by (see known_as) unless `known` is false."""
     match = re.fullmatch(r"(.*), ([A-Z]{2})", description)
     if not match:
         return description, ""
@@ -180,7 +181,7 @@ def rate_centre(description):
     name = name.split(", ")[-1]
     if region == "NY" and name in NEW_YORK_BOROUGHS:
         name = NEW_YORK_BOROUGHS[name]
-    return known_as(name, region)
+    return known_as(name, region) if known else (name, region)
 
 
 def known_as(name, region):
