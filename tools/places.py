@@ -79,6 +79,8 @@ for _part, _city in (("Ancaster", "Hamilton"), ("Stoney Creek", "Hamilton"),
 for _part in ("Dartmouth", "Bedford", "Lower Sackville", "Sackville"):
     OTHER_NAMES[(_part, "NS")] = "Halifax"
 OTHER_NAMES[("Ladner", "BC")] = "Delta"
+# Lexington and Fayette County merged in 1974 as Lexington-Fayette, known as Lexington.
+OTHER_NAMES[("Lexington-Fayette", "KY")] = "Lexington"
 OTHER_NAMES.update({
     ("Nelson-Miramichi", "NB"): "Miramichi",
     ("Florenceville", "NB"): "Florenceville-Bristol",

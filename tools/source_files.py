@@ -30,6 +30,15 @@ PLACE_FIXES = {
     ("Les Coteaux", "CA", "10", "17396"): {"population": "5643"},
     ("Oshawa", "CA", "08", "308875"): {"population": "175383"},
     ("Saint-Lin-Laurentides", "CA", "10", "14159"): {"population": "24030"},
+    # Consolidated city-counties, which GeoNames gives the old city's figure (US Census 2010:
+    # Augusta-Richmond County consolidated government, and Louisville/Jefferson County metro
+    # government, each without the towns that kept their own government).
+    ("Augusta", "US", "GA", "43459"): {"population": "195844"},
+    ("Louisville", "US", "KY", "243639"): {"population": "597337"},
+    # Neighbourhoods that GeoNames gives a figure near their city's own: not towns of that size.
+    ("East Chattanooga", "US", "TN", "154024"): {"population": "0"},
+    ("West Lynchburg", "US", "VA", "65517"): {"population": "0"},
+    ("East Florence", "US", "AL", "35733"): {"population": "0"},
 }
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]

@@ -56,6 +56,8 @@ BEFORE = [
     (867, "Iqaluit (NU)", "Rankin Inlet (NU)", CA_CITIES),
     (306, "Regina", "Prince Albert", CA_CITIES),
     (905, "Oshawa", "Whitby", CA_CITIES + " (Oshawa 175,383, Whitby 138,501)"),
+    (706, "Augusta", "Athens", "US Census 2010: Augusta-Richmond County 195,844, Athens-Clarke "
+     "County 115,452 (consolidated governments)"),
 ]
 # Zones of split codes and zones without daylight saving time: (code, words in the text, ref).
 ZONES = [
@@ -168,6 +170,10 @@ NOT_SHOWN = [
      "which the gazetteer files in Prince Edward Island"),
     (909, "Riverside", "Wikipedia, Area code 951: Riverside is served by 951"),
     (202, "Shaw", "Government of the District of Columbia: Shaw is a neighborhood of Washington"),
+    (859, "Lexington-Fayette", "Lexington-Fayette Urban County Government (1974): the merged "
+     "city is Lexington, listed once"),
+    (423, "East Chattanooga", "City of Chattanooga: East Chattanooga is one of its "
+     "neighborhoods"),
 ]
 # A core city that a code serves only a sliver of never leads it: (code, city, reference).
 NOT_FIRST = [
