@@ -107,6 +107,10 @@ METRO_CODES = [
     ("Washington DC", 202, "OMB Bulletin 23-01"), ("Washington DC", 703, "OMB Bulletin 23-01"),
     ("Toronto", 905, "Statistics Canada 2021: Mississauga and Brampton are in the Toronto CMA"),
     ("Ottawa-Gatineau", 819, "Statistics Canada 2021: Gatineau is in the Ottawa-Gatineau CMA"),
+    ("Richmond VA", 434, "OMB Bulletin 23-01: Sussex County VA is in the Richmond MSA; its town "
+     "of Stony Creek is served by 434 (geocoding file: 1434246 Stony Creek, VA)"),
+    ("Phoenix", 928, "OMB Bulletin 23-01: Maricopa County; Wickenburg is served by 928 "
+     "(encyclopedia, Area code 928)"),
     ("Toronto", 705, "Statistics Canada 2021: New Tecumseth is in the Toronto CMA; Town of New "
      "Tecumseth: formed in 1991 from Alliston, Beeton and Tottenham; Alliston's exchanges are "
      "705's (geocoding file)"),
