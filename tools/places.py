@@ -112,6 +112,15 @@ US_SAINT_NAMES = {"Saint Paul", "Lake Saint Louis"}
 # A match within this distance of the middle of its code's other places stands even where a
 # namesake rate centre of another code lies nearer: the two codes share the place.
 FAR_KM = 100
+# A far match that lies this many times nearer to another code's rate centres than to any place
+# of its own code is a namesake of the rate centre elsewhere, where the gazetteer lacks the rate
+# centre's own place (518's Greenville is in Greene County; the gazetteer knows only Westchester's,
+# 3 km from a 914 rate centre and 111 km from any 518 place). Far towns of a code (a desert or a
+# northern town) lie at most a few times nearer to another code than to their own, and stand.
+ELSEWHERE = 10
+# Of namesakes, one is deep among another code's towns when a rate centre of that code lies this
+# many times nearer to it than the nearest place of its own code.
+DEEP_AMID = 3
 # A place is listed for a code only where the code serves at least this share of it (of its
 # exchanges, or of those of the rate centres nearest to it). Below a tenth, the code holds a
 # sliver at the place's edge (one of Riverside's 46 exchanges is 909's, 3 of Minneapolis' 103 are
@@ -276,19 +285,23 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         own = own_distance(p)
         return rival is not None and own is not None and rival < own
 
-    def amid_rivals(p):
+    def amid_rivals(p, factor=1):
         own, rival = own_distance(p), rivals(p)
-        return own is not None and rival is not None and rival < own
+        return own is not None and rival is not None and rival * factor < own
 
     matched = {}
     for key, places in found.items():
         near = [p for p in places
-                if distance_km(middle, (p.lat, p.lon)) <= FAR_KM or not claimed(p, key)]
-        # A place of known population before a namesake without one (often a neighbourhood).
-        # Of namesakes, the one spelt as the rate centre is ('Pont-Rouge', not 'Pont Rouge').
+                if distance_km(middle, (p.lat, p.lon)) <= FAR_KM or
+                not (claimed(p, key) or amid_rivals(p, ELSEWHERE))]
+        # Of namesakes, one deep among another code's towns comes last (the Lake Butler near
+        # Orlando, for 386's Lake Butler in Union County), a place of known population before
+        # one without (often a neighbourhood), and the one spelt as the rate centre before the
+        # others ('Pont-Rouge', not 'Pont Rouge').
+        several = len(near) > 1
         ranked = sorted(near, key=lambda p: (
-            p.population == 0, len(near) > 1 and amid_rivals(p), p.name != key[0],
-            distance_km(middle, (p.lat, p.lon))))
+            several and amid_rivals(p, DEEP_AMID), p.population == 0,
+            several and amid_rivals(p), p.name != key[0], distance_km(middle, (p.lat, p.lon))))
         best = ranked[0] if ranked else None
         matched[key] = gazetteer.city_of_section(best) if best else None
     for key in counts:

@@ -55,6 +55,7 @@ BEFORE = [
     (867, "Yellowknife (NT)", "Hay River (NT)", CA_CITIES),
     (867, "Iqaluit (NU)", "Rankin Inlet (NU)", CA_CITIES),
     (306, "Regina", "Prince Albert", CA_CITIES),
+    (905, "Oshawa", "Whitby", CA_CITIES + " (Oshawa 175,383, Whitby 138,501)"),
 ]
 # Zones of split codes and zones without daylight saving time: (code, words in the text, ref).
 ZONES = [
@@ -165,6 +166,34 @@ NOT_SHOWN = [
     (876, "New Kingston", "New Kingston is the business district of Kingston, Jamaica"),
     (784, "Kingstown Park", "Kingstown Park is a neighbourhood of Kingstown, Saint Vincent"),
     (809, "Bella Vista", "Bella Vista is a sector of Santo Domingo's National District"),
+    (902, "Dartmouth", "Halifax Regional Municipality: Dartmouth became part of it in 1996"),
+    (604, "Ladner", "City of Delta, BC: Ladner is one of its communities"),
+    (902, "Fallingbrook", "Fallingbrook is a neighbourhood of Orl\u00e9ans in Ottawa (613), "
+     "which the gazetteer files in Prince Edward Island"),
+    (909, "Riverside", "Wikipedia, Area code 951: Riverside is served by 951"),
+]
+# A core city that a code serves only a sliver of never leads it: (code, city, reference).
+NOT_FIRST = [
+    (909, "Riverside", "Wikipedia, Area code 951: Riverside is served by 951; one of 909's 146 "
+     "exchanges carries its name"),
+    (840, "Riverside", "Wikipedia, Area codes 909 and 840 (overlay of 909)"),
+    (763, "Minneapolis", "Wikipedia, Area code 763: the northern and western suburbs of "
+     "Minneapolis, whose own code is 612"),
+    (952, "Minneapolis", "Wikipedia, Area code 952: the southern and western suburbs"),
+    (301, "Columbia", "Wikipedia, Area codes 410 and 443: Columbia, Howard County, Maryland"),
+]
+# Places that no exchange names, listed on the code that serves them: (code, place, reference).
+PLACED = [
+    (317, "Fishers", "US Census 2020: Fishers city, Hamilton County, Indiana, 98,977; Wikipedia, "
+     "Area codes 317 and 463"),
+    (763, "Brooklyn Park", "Wikipedia, Area code 763 (Brooklyn Park, Coon Rapids, Blaine)"),
+    (763, "Coon Rapids", "Wikipedia, Area code 763"), (763, "Blaine", "Wikipedia, Area code 763"),
+    (770, "Sandy Springs", "Wikipedia, Area codes 404, 470, 678, 770 and 943"),
+    (450, "Brossard", "Wikipedia, Area codes 450, 579 and 354 (Montreal's South Shore)"),
+    # Towns far from their code's other places, which no namesake of another code claims.
+    (760, "California City", "Wikipedia, Area codes 760 and 442: Kern County, Mojave Desert"),
+    (819, "La Tuque", "Wikipedia, Area codes 819, 873 and 468: Haute-Mauricie"),
+    (707, "Crescent City", "Wikipedia, Area code 707: Del Norte County"),
 ]
 # Codes not yet in service, as planned on the report's date: (code, words in the text, reference).
 PLANS = [
@@ -226,6 +255,15 @@ class FactsTest(unittest.TestCase):
         for code, part, source in NOT_SHOWN:
             with self.subTest(code=code, part=part, source=source):
                 self.assertNotIn(part, places_of(texts[code][1]))
+
+    def test_slivers_do_not_lead_and_unnamed_towns_are_placed(self):
+        texts = records()
+        for code, city, source in NOT_FIRST:
+            with self.subTest(code=code, city=city, source=source):
+                self.assertNotEqual(places_of(texts[code][1])[0], city)
+        for code, town, source in PLACED:
+            with self.subTest(code=code, town=town, source=source):
+                self.assertIn(town, places_of(texts[code][1]))
 
     def test_zones(self):
         texts = records()

@@ -89,10 +89,15 @@ class RulesTest(unittest.TestCase):
         items = ranked(lambda key: shares.get(key, 1.0))
         self.assertEqual([item.name for item in items][:2], ["Pasadena", "Galveston"])
         self.assertNotIn("Houston", [item.name for item in items])
-        # Far from the code's other places and beside another code's town, a town stands ...
-        items = ranked(rivals=lambda found: 5.0 if found.name == "Marble Falls" else None)
+        # Far from the code's other places (about 280 km), and nearer to another code's town, a
+        # town stands ...
+        items = ranked(rivals=lambda found: 100.0 if found.name == "Marble Falls" else None)
         marble = [item for item in items if item.name == "Marble Falls"][0]
         self.assertIsNotNone(marble.place)
+        # ... but not a namesake deep in another code's area, 5 km from its town ...
+        items = ranked(rivals=lambda found: 5.0 if found.name == "Marble Falls" else None)
+        marble = [item for item in items if item.name == "Marble Falls"][0]
+        self.assertIsNone(marble.place)
         # ... unless that other code has a rate centre of the same name nearer to it.
         items = ranked(namesakes=lambda found, key: 5.0 if key == "marble falls" else None)
         marble = [item for item in items if item.name == "Marble Falls"][0]
@@ -115,7 +120,7 @@ class RulesTest(unittest.TestCase):
         counts = {(town.name, "NJ"): 1 for town in towns + [voorhees, amid]}
 
         def rivals(found):
-            return 2.0 if found in (voorhees, amid) else 40.0
+            return 2.0 if found is amid else 40.0
         matched = md.place_lists.match_places(counts, gazetteer, rivals)
         self.assertIs(matched[("Salem", "NJ")], own)
         self.assertIs(matched[("Vineland", "NJ")], towns[3])
