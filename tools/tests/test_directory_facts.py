@@ -124,6 +124,14 @@ NOT_METRO_CODES = [
      "Philadelphia MSA; 856 serves no county of the New York MSA"),
     ("Pittsburgh", 814, "Area code 814: Waterford PA (814) is in Erie County; the Waterford "
      "of Westmoreland County is served by 724"),
+    ("Orlando", 386, "Area code 386: its Lake Butler is the town of Union County; the Lake Butler "
+     "of Orange County is served by 407"),
+    ("New York City", 518, "Area code 518: its Greenville is in Greene County; the Greenville of "
+     "Westchester County is served by 914"),
+    ("New York City", 585, "Area code 585: its Bloomfield is in Ontario County, not on Staten "
+     "Island"),
+    ("Montr\u00e9al", 418, "Area code 418 serves eastern Qu\u00e9bec; the island of Montr\u00e9al "
+     "is 514's"),
 ]
 # Codes of one service that each of them lists: (code, codes listed, reference).
 SISTERS = [
