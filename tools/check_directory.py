@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: Apache-2.0
 # Checks the shipped "cities.txt" and "metro.txt" against the sources: layout and encoding, and
 # each fault class the directory once had (partners, corrections, zones, non-places, order,
-# stub lists, region-only texts, skipped prefixes, metro codes and counties, sister lists).
+# stub lists, region-only texts, skipped prefixes, metro codes and counties, sister lists,
+# slivers and towns placed by position).
 """Checks data/cities.txt and data/metro.txt against the committed sources.
 
 Usage: check_directory.py [--data FOLDER] [--counts]
@@ -16,6 +17,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import dates  # noqa: E402
+import located_places  # noqa: E402
 import make_directory  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
@@ -37,6 +39,9 @@ CLASSES = {
     "8 prefixes": "places named by 5- or 6-digit prefixes missing from a text with room",
     "9 metro codes": "metro lines missing a code that serves one of their counties",
     "10 sister lists": "codes of one service listing different sets of that service's codes",
+    "11 slivers": "places of which the code holds less than a tenth of the exchanges",
+    "12 unplaced towns": "towns of 10,000 or more near a code's rate centres missing from a text "
+                         "with room",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
@@ -171,6 +176,8 @@ def check_cities(lines, context, entries, problems):
         area = frozenset(overlays.area_members(code, rows) & set(context.place_of))
         area_texts[area][code] = shown.items
         check_prefixes(code, text, shown, context, problems)
+        if context.placed_by_exchanges(code):
+            check_shares(code, region, text, shown, context, problems)
     for area, texts in area_texts.items():
         lists = sorted(texts.values(), key=len)
         if any(lists[-1][:len(items)] != items for items in lists):
@@ -219,6 +226,27 @@ def wrongly_borrowed(code, shown, context, expected):
             if theirs & set(shown.items):
                 found.add(other)
     return sorted(found)
+
+
+def check_shares(code, region, text, shown, context, problems):
+    """Places the code serves only a sliver of, and towns placed on the code by their position
+    that a text with room leaves out."""
+    serving = context.serving(code)
+    for name in shown.items:
+        if name in shown.foreign:
+            continue
+        by_code = context.rate_centre_codes.get((place_names.name_key(name), region))
+        if by_code and located_places.share(by_code, serving) < place_lists.SLIVER:
+            problems["11 slivers"].append(f"{code}: {name} ({dict(by_code)})")
+    if len(text) > layout.CITY_TEXT_LENGTH - 40:
+        return
+    listed = {place_names.name_key(name) for name in shown.items}
+    for member in overlays.area_members(code, context.partners):
+        for town, by_code in context.located.get(member, ()):
+            shown_name = place_lists.shown_place_name(town.name, town, town.region)
+            if located_places.share(by_code, serving) >= place_lists.SLIVER and \
+                    place_names.name_key(shown_name) not in listed:
+                problems["12 unplaced towns"].append(f"{code}: {shown_name} ({town.population})")
 
 
 def check_prefixes(code, text, shown, context, problems):

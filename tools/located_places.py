@@ -16,6 +16,9 @@ TOWN_FEATURES = {"PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLC", "PPLG"}
 # a few km), whose codes share the place by their exchanges.
 NEAR_FACTOR = 1.2
 NEAR_SLACK_KM = 2
+# A rate centre named after a part of a city (Van Nuys, North York) lies where that part does,
+# when the gazetteer has one place of the name within this distance of the city.
+PART_KM = 40
 # GeoNames gives some parts of a place the whole place's population: "North Stamford" (121,230)
 # beside Stamford, "Metairie Terrace" beside Metairie. A name that holds the name of a place
 # within COPY_KM whose figure is within COPY_RATIO of its own is such a part, as is a place
@@ -103,14 +106,20 @@ def unnamed_towns(places, named, rate_centre_keys):
     found = []
     for place in large:
         key = place_names.name_key(place.name)
-        if id(place) in named or misfiled(place, provinces) or (key, place.region) in rate_centre_keys or \
-                place_lists.known_as(place.name, place.region)[0] != place.name or \
-                place.county in NEW_YORK_CITY_COUNTIES or \
-                (place.name, place.region) == NEW_YORK_CITY:
+        if id(place) in named or (key, place.region) in rate_centre_keys or \
+                misfiled(place, provinces) or part_of_a_city(place):
             continue
         if not copied_figure(place, key, by_region[place.region]):
             found.append(place)
     return found
+
+
+def part_of_a_city(place):
+    """Whether a place is a part of a merged city (known by the city's name), of New York or of
+    Washington, which is the whole District of Columbia."""
+    return place_lists.known_as(place.name, place.region)[0] != place.name or \
+        place.county in NEW_YORK_CITY_COUNTIES or (place.name, place.region) == NEW_YORK_CITY or \
+        place.region == "DC"
 
 
 def province_codes(places):
@@ -131,9 +140,12 @@ def misfiled(place, provinces):
 
 
 def copied_figure(place, key, neighbours):
+    """Whether a place carries the figure of a neighbour within COPY_KM (see COPY_RATIO)."""
     for other in neighbours:
-        if other is place or place_lists.distance_km(
-                (place.lat, place.lon), (other.lat, other.lon)) > COPY_KM:
+        # A degree of latitude is 111 km: most neighbours are ruled out without a distance.
+        if other is place or abs(other.lat - place.lat) * 111 > COPY_KM:
+            continue
+        if place_lists.distance_km((place.lat, place.lon), (other.lat, other.lon)) > COPY_KM:
             continue
         if other.population == place.population:
             return True

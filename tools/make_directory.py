@@ -60,9 +60,11 @@ class Entry:
 
 # --- The places of a code ---------------------------------------------------------------------
 
-def rate_centres(code, whole, exchanges, home):
-    """{(name, region): exchanges} named by a code's own geocoding lines. Lines that name a whole
-    state, province or country say nothing about places."""
+def rate_centres(code, whole, exchanges, home, known=True):
+    """{(name, region): exchanges} named by a code's own geocoding lines, under the names the
+    gazetteer knows them by (a city's part under its city's) unless `known` is false. Lines that
+    name a whole state, province or country say nothing about places."""
+    named = place_lists.known_as if known else (lambda name, region: (name, region))
     counts = collections.Counter({key: 1 for key in EXTRA_RATE_CENTRES.get(code, ())})
     if code in IGNORED_GEOCODING:
         return counts
@@ -71,14 +73,14 @@ def rate_centres(code, whole, exchanges, home):
             counts[key] += 1
         return counts
     for description, number in exchanges.get(code, {}).items():
-        name, region = place_lists.rate_centre(description)
+        name, region = place_lists.rate_centre(description, known)
         if regions.is_region_name(name) and not region:
             continue
-        counts[place_lists.known_as(name, region or home)] += number
+        counts[named(name, region or home)] += number
     description = whole.get(code)
     if description and not regions.is_region_name(description):
-        name, region = place_lists.rate_centre(description)
-        counts[place_lists.known_as(name, region or home)] += 1
+        name, region = place_lists.rate_centre(description, known)
+        counts[named(name, region or home)] += 1
     return counts
 
 
@@ -260,11 +262,11 @@ class Context:
             counts = area_counts(code, self)
             self.matched[code] = place_lists.match_places(
                 counts, self.gazetteer, self.rivals(code), self.namesakes(code))
-            own = rate_centres(code, whole, exchanges, self.place_of[code].region)
-            for key, number in sorted(own.items()):
-                place = self.matched[code].get(key)
-                if place and key[1] in self.place_of[code].regions:
-                    centres.add(place, code, number)
+            own = rate_centres(code, whole, exchanges, self.place_of[code].region, known=False)
+            for name, region in sorted(own):
+                place = self.matched[code].get(place_lists.known_as(name, region))
+                if place and region in self.place_of[code].regions:
+                    centres.add(self.part_of(name, region, place), code, own[(name, region)])
         self.rate_centre_spots = centres
         named = {id(place) for found in self.matched.values() for place in found.values()
                  if place}
@@ -273,6 +275,16 @@ class Context:
             by_code = centres.nearest(town)
             for code in sorted(by_code):
                 self.located[code].append((town, by_code))
+
+    def part_of(self, name, region, city):
+        """Where a rate centre named after a part of a city lies (Van Nuys of Los Angeles): the
+        one gazetteer place of that name near the city, else the city."""
+        if place_lists.known_as(name, region)[0] == name:
+            return city
+        near = [part for part in self.gazetteer.candidates(name, region)
+                if place_lists.distance_km((part.lat, part.lon), (city.lat, city.lon))
+                <= located_places.PART_KM]
+        return near[0] if len(near) == 1 else city
 
     def placed_by_exchanges(self, code):
         """Whether a code's places come from its exchanges' rate centres: the US and Canadian

@@ -2,6 +2,7 @@
 # Place names: the rate-centre abbreviations written out, a key that matches spellings of one
 # name, and the words that mark a street or an abbreviation rather than a place.
 
+import functools
 import re
 import unicodedata
 
@@ -25,15 +26,21 @@ FULL_STOP_ABBREVIATIONS = {"st", "ste", "mt", "ft", "pt"}
 STREET_WORDS = {"parkway", "pkwy", "street", "avenue", "ave", "boulevard", "blvd", "drive",
                 "expressway", "expy", "highway", "hwy", "freeway", "lane", "plaza", "suite"}
 
+# How a few gazetteer names carry the municipality's status or the census' remainder of a
+# consolidated city: "City of Sammamish", "Village of Campton Hills", "City of Milford (balance)".
+_STATUS = re.compile(r"^(?:City|Town|Village|Borough|Township) of (?=[A-Z])|\s+\(balance\)$")
+
 _TOKEN = re.compile(r"[^\W_]+(?:['\u2019][^\W_]+)?\.?", re.UNICODE)
 
 
+@functools.lru_cache(maxsize=None)
 def plain(text):
     """The text without accents and in lower case."""
     decomposed = unicodedata.normalize("NFKD", text)
     return "".join(c for c in decomposed if not unicodedata.combining(c)).lower()
 
 
+@functools.lru_cache(maxsize=None)
 def name_key(name):
     """A key under which spellings of one place name meet: accents, case, punctuation and
     abbreviations do not matter ('Internatl Falls' and 'International Falls', 'St-Felicien' and
@@ -70,3 +77,9 @@ def abbreviations_in(name):
 def street_words_in(name):
     """Words of a shown name that mark a street or a building."""
     return [word for word in re.findall(r"[a-z]+", plain(name)) if word in STREET_WORDS]
+
+
+def without_status(name):
+    """A gazetteer name without a municipal status or census remainder around it:
+    'City of Milford (balance)' is Milford."""
+    return _STATUS.sub("", name)

@@ -3,6 +3,7 @@
 # region, sub-areas taken to their city, ranked by population.
 
 import collections
+import functools
 import math
 import re
 import statistics
@@ -169,9 +170,10 @@ def distance_km(a, b):
     return 6371 * 2 * math.asin(math.sqrt(min(1.0, h)))
 
 
-def rate_centre(description):
+def rate_centre(description, known=True):
     """A geocoding description as (name, region): 'Jersey City, NJ' -> ('Jersey City', 'NJ');
-    'West Spring Creek Parkway, Plano, TX' -> ('Plano', 'TX'): the city, not the sub-area."""
+    'West Spring Creek Parkway, Plano, TX' -> ('Plano', 'TX'): the city, not the sub-area; under
+    the name the gazetteer knows it by (see known_as) unless `known` is false."""
     match = re.fullmatch(r"(.*), ([A-Z]{2})", description)
     if not match:
         return description, ""
@@ -179,7 +181,7 @@ def rate_centre(description):
     name = name.split(", ")[-1]
     if region == "NY" and name in NEW_YORK_BOROUGHS:
         name = NEW_YORK_BOROUGHS[name]
-    return known_as(name, region)
+    return known_as(name, region) if known else (name, region)
 
 
 def known_as(name, region):
@@ -275,9 +277,12 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         return {key: None for key in counts}
     middle = _middle(points)
 
+    @functools.lru_cache(maxsize=None)
     def own_distance(p):
         return min((distance_km((p.lat, p.lon), point) for point in points
                     if point != (p.lat, p.lon)), default=None)
+
+    rival_distance = functools.lru_cache(maxsize=None)(rivals)
 
     def claimed(p, key):
         """Whether a namesake rate centre of another code lies nearer than this code's places."""
@@ -286,7 +291,7 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         return rival is not None and own is not None and rival < own
 
     def amid_rivals(p, factor=1):
-        own, rival = own_distance(p), rivals(p)
+        own, rival = own_distance(p), rival_distance(p)
         return own is not None and rival is not None and rival * factor < own
 
     matched = {}

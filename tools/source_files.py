@@ -6,6 +6,7 @@ import collections
 import csv
 import pathlib
 
+import place_names
 import regions
 
 SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
@@ -99,6 +100,7 @@ def read_places(path=PLACES):
             if line.startswith("#") or not line.strip():
                 continue
             fields = line.rstrip("\n").split("\t")
+            fields[0] = place_names.without_status(fields[0])
             fix = PLACE_FIXES.get((fields[0], fields[1], fields[2], fields[6]), {})
             for index, key in ((3, "admin2"), (4, "lat"), (5, "lon"), (6, "population")):
                 fields[index] = fix.get(key, fields[index])

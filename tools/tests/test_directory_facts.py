@@ -179,6 +179,7 @@ NOT_SHOWN = [
     (902, "Fallingbrook", "Fallingbrook is a neighbourhood of Orl\u00e9ans in Ottawa (613), "
      "which the gazetteer files in Prince Edward Island"),
     (909, "Riverside", "Wikipedia, Area code 951: Riverside is served by 951"),
+    (202, "Shaw", "Government of the District of Columbia: Shaw is a neighborhood of Washington"),
 ]
 # A core city that a code serves only a sliver of never leads it: (code, city, reference).
 NOT_FIRST = [

@@ -64,6 +64,10 @@ class RulesTest(unittest.TestCase):
         self.assertEqual(place_names.abbreviations_in("St. Louis"), [])
         self.assertEqual(place_names.abbreviations_in("Mt Pleasant Mls"), ["Mt", "Mls"])
         self.assertEqual(place_names.street_words_in("West Spring Creek Parkway"), ["parkway"])
+        for name, bare in (("City of Milford (balance)", "Milford"),
+                           ("Village of Campton Hills", "Campton Hills"),
+                           ("Town of the Pines", "Town of the Pines"), ("Milford", "Milford")):
+            self.assertEqual(place_names.without_status(name), bare)
         self.assertEqual(md.place_lists.rate_centre("West Spring Creek Parkway, Plano, TX"),
                          ("Plano", "TX"))
         self.assertEqual(md.place_lists.rate_centre("Flushing, NY"), ("Queens", "NY"))
