@@ -368,7 +368,10 @@ def metro_entries(entries, metro_table, partners, gazetteer_places=()):
     listed_codes = {e.code for e in entries if e.geographic}
     covering = {code: {c for c in over if c in listed_codes}
                 for code, over in overlaid_by(partners).items()}
-    return metros.metro_codes(metro_table, places_of_code, covering, gazetteer_places)
+    towns_of_code = {e.code: [(item.name, item.region) for item in e.items if not item.place]
+                     for e in entries if e.geographic}
+    return metros.metro_codes(metro_table, places_of_code, covering, gazetteer_places,
+                              towns_of_code)
 
 
 # --- Encoding and writing ---------------------------------------------------------------------

@@ -15,11 +15,12 @@ NEAREST_KM = 40
 
 METRO_COUNTIES = pathlib.Path(__file__).resolve().parent / "metro_counties.csv"
 
-# Census subdivisions that no gazetteer place is named after, by code: the communities they were
-# formed from. New Tecumseth (Toronto CMA) joined Alliston, Beeton and Tottenham in 1991 (Town of
-# New Tecumseth; the encyclopedia article on the town); Alliston's exchanges are 705's, the
-# others' 905's.
-COMMUNITIES = {"3543007": ["Alliston", "Beeton", "Tottenham"]}
+# Towns of a unit that neither the unit's name nor a gazetteer position ties to it, by unit code:
+# a code whose places include one of them serves the unit. New Tecumseth (Toronto CMA) joined
+# Alliston, Beeton and Tottenham in 1991 (Town of New Tecumseth; the encyclopedia article on the
+# town); Alliston's exchanges are 705's. Stony Creek and Wakefield, towns of Sussex County VA
+# (Richmond), are in no gazetteer; their exchanges are 434's and 757's.
+TOWNS = {"3543007": ["Alliston", "Beeton", "Tottenham"], "51183": ["Stony Creek", "Wakefield"]}
 
 
 class Unit:
@@ -31,11 +32,9 @@ class Unit:
 
     def keys(self):
         """The keys under which a place in this unit is indexed (see place_keys)."""
-        if self.country == "US":
-            return [("county", self.region, self.code)]
+        names = ([] if self.country == "US" else [self.name]) + TOWNS.get(self.code, [])
         return [("county", self.region, self.code)] + [
-            ("name", self.region, place_names.name_key(name))
-            for name in [self.name] + COMMUNITIES.get(self.code, [])]
+            ("name", self.region, place_names.name_key(name)) for name in names]
 
 
 def place_keys(place):
@@ -68,16 +67,21 @@ def nearest_codes(unit, places_at, located):
     return set(codes)
 
 
-def metro_codes(metros, places_of_code, overlaid_by, gazetteer_places=()):
+def metro_codes(metros, places_of_code, overlaid_by, gazetteer_places=(), towns_of_code=None):
     """{metro name: (codes, {unit code: whether a code serves a place in it})}: every code with
     a place in one of the metro's units, and every code that overlays one of those codes
     (`overlaid_by`: code -> the codes whose area takes it in). A partner of a province-wide
-    overlay that does not overlay the metro's codes (780 beside Calgary's 403) stays out."""
+    overlay that does not overlay the metro's codes (780 beside Calgary's 403) stays out.
+    `towns_of_code` (code -> [(name, region)]) names the places of a code that the gazetteer
+    lacks, for the units' TOWNS."""
     codes_at = collections.defaultdict(set)
     for code, places in places_of_code.items():
         for place in places:
             for key in place_keys(place):
                 codes_at[key].add(code)
+    for code, towns in (towns_of_code or {}).items():
+        for name, region in towns:
+            codes_at[("name", region, place_names.name_key(name))].add(code)
     located = collections.defaultdict(dict)
     for code, places in places_of_code.items():
         for place in places:

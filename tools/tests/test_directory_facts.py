@@ -110,6 +110,10 @@ METRO_CODES = [
     ("Washington DC", 202, "OMB Bulletin 23-01"), ("Washington DC", 703, "OMB Bulletin 23-01"),
     ("Toronto", 905, "Statistics Canada 2021: Mississauga and Brampton are in the Toronto CMA"),
     ("Ottawa-Gatineau", 819, "Statistics Canada 2021: Gatineau is in the Ottawa-Gatineau CMA"),
+    ("Richmond VA", 434, "OMB Bulletin 23-01: Sussex County VA is in the Richmond MSA; its town "
+     "of Stony Creek is served by 434 (geocoding file: 1434246 Stony Creek, VA)"),
+    ("Phoenix", 928, "OMB Bulletin 23-01: Maricopa County; Wickenburg is served by 928 "
+     "(encyclopedia, Area code 928)"),
     ("Toronto", 705, "Statistics Canada 2021: New Tecumseth is in the Toronto CMA; Town of New "
      "Tecumseth: formed in 1991 from Alliston, Beeton and Tottenham; Alliston's exchanges are "
      "705's (geocoding file)"),
@@ -122,6 +126,14 @@ NOT_METRO_CODES = [
      "Philadelphia MSA; 856 serves no county of the New York MSA"),
     ("Pittsburgh", 814, "Area code 814: Waterford PA (814) is in Erie County; the Waterford "
      "of Westmoreland County is served by 724"),
+    ("Orlando", 386, "Area code 386: its Lake Butler is the town of Union County; the Lake Butler "
+     "of Orange County is served by 407"),
+    ("New York City", 518, "Area code 518: its Greenville is in Greene County; the Greenville of "
+     "Westchester County is served by 914"),
+    ("New York City", 585, "Area code 585: its Bloomfield is in Ontario County, not on Staten "
+     "Island"),
+    ("Montr\u00e9al", 418, "Area code 418 serves eastern Qu\u00e9bec; the island of Montr\u00e9al "
+     "is 514's"),
 ]
 # Codes of one service that each of them lists: (code, codes listed, reference).
 SISTERS = [

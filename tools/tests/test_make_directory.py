@@ -256,6 +256,13 @@ class RulesTest(unittest.TestCase):
         codes, covered = result["Houston"]
         self.assertEqual(codes, {281, 409, 713})
         self.assertEqual(covered, {"48201": True, "48167": True})
+        # A town that no gazetteer place stands for brings its code through the unit's TOWNS.
+        sussex = metros.Unit("US", "VA", "51183", "Sussex County")
+        result = metros.metro_codes({"Richmond VA": [sussex]}, {804: []}, {},
+                                    towns_of_code={434: [("Stony Creek", "VA")],
+                                                   757: [("Wakefield", "VA")],
+                                                   540: [("Stony Creek", "WV")]})
+        self.assertEqual(result["Richmond VA"], ({434, 757}, {"51183": True}))
 
 
 if __name__ == "__main__":
