@@ -4,6 +4,7 @@
 // pixels; waits, bounded, for a window or a text; closes a window or presses a dialog's button.
 #include "windows_api.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <optional>
@@ -26,7 +27,9 @@ const char kUsage[] =
     "                                         from standard input, UTF-8)\n"
     "  focus CLASS TITLE                      the ID of the control that has the keyboard focus\n"
     "  wait-focus CLASS TITLE CONTROL [SECONDS]\n"
-    "  rect CLASS TITLE [CONTROL]             client size W H, or a control's L T W H\n"
+    "  rect CLASS TITLE [CONTROL]             the client area's L T W H on the screen, or a\n"
+    "                                         control's in the client area\n"
+    "  close-box CLASS TITLE                  the screen point X Y of the frame's close box\n"
     "  press CLASS TITLE CONTROL              clicks a button, as its dialog hears it\n"
     "  close CLASS TITLE                      asks the window to close (WM_CLOSE)\n"
     "CLASS * matches any class; CONTROL is a control ID or the class of the first such child\n"
@@ -169,19 +172,49 @@ double SecondsArgument(const std::vector<std::string>& args, std::size_t index) 
   return args.size() > index ? std::stod(args[index]) : kDefaultWaitSeconds;
 }
 
+// A window's client area on the screen, or a control's rectangle in its window's client area.
 std::string RectText(HWND window, HWND parent) {
   RECT rect{};
-  char text[64];
   if (parent == nullptr) {
     ::GetClientRect(window, &rect);
-    std::snprintf(text, sizeof text, "%ld %ld\n", rect.right, rect.bottom);
+    ::MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
   } else {
     ::GetWindowRect(window, &rect);
     ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    std::snprintf(text, sizeof text, "%ld %ld %ld %ld\n", rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top);
   }
+  char text[64];
+  std::snprintf(text, sizeof text, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top);
   return text;
+}
+
+// The screen point at the middle of the frame's close box, as the window itself tells it by hit
+// testing: the frame is drawn by the system, its buttons' places are nowhere else to be read.
+// Hit tests go to the other program one by one, so only one row and one column are tried.
+std::optional<POINT> CloseBox(HWND window) {
+  RECT frame{};
+  ::GetWindowRect(window, &frame);
+  POINT client{0, 0};
+  ::ClientToScreen(window, &client);
+  const auto isClose = [window](LONG x, LONG y) {
+    DWORD_PTR hit = HTNOWHERE;
+    ::SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit);
+    return hit == HTCLOSE;
+  };
+  // Across the caption's middle, from its right end, where the caption's buttons sit.
+  const LONG row = (frame.top + client.y) / 2;
+  LONG right = frame.right - 1;
+  const LONG stop = std::max(frame.left, frame.right - 120);
+  while (right >= stop && !isClose(right, row)) --right;
+  if (right < stop) return std::nullopt;
+  LONG left = right;
+  while (left > stop && isClose(left - 1, row)) --left;
+  const LONG column = (left + right) / 2;
+  LONG top = row;
+  while (top > frame.top && isClose(column, top - 1)) --top;
+  LONG bottom = row;
+  while (bottom + 1 < client.y && isClose(column, bottom + 1)) ++bottom;
+  return POINT{column, (top + bottom) / 2};
 }
 
 int Fail(const std::string& why) {
@@ -230,6 +263,10 @@ int OnWindow(const std::string& command, const std::vector<std::string>& args) {
     // Posted: the dialog's answer may open another window or end its program.
     ::PostMessageW(top, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(target), BN_CLICKED),
                    reinterpret_cast<LPARAM>(target));
+  } else if (command == "close-box") {
+    const std::optional<POINT> point = CloseBox(top);
+    if (!point) return Fail("the window has no close box");
+    Write(std::to_string(point->x) + " " + std::to_string(point->y) + "\n");
   } else if (command == "close") {
     ::PostMessageW(top, WM_CLOSE, 0, 0);
   } else {
