@@ -11,16 +11,17 @@
 
 #include "area_code_lookup.h"
 #include "fonts.h"
+#include "form/dialog_font.h"
+#include "form/form1_description.h"
+#include "form/windows_1252.h"
 #include "metro_areas.h"
-#include "twips.h"
 #include "windows_1252.h"
 #include "wrapping_button.h"
 
 namespace window {
 namespace {
 
-// Stops the number that an entry begins with, as any character that no number holds does.
-constexpr char kNoByteSubstitute = '?';
+QString FromAscii(std::string_view text) { return FromFileBytes(std::string(text)); }
 
 QFont SansSerif(qreal pointSize) {
   QFont font(DialogFontFamily());
@@ -30,25 +31,69 @@ QFont SansSerif(qreal pointSize) {
   return font;
 }
 
-template <typename Control>
-Control* Place(QWidget* form, const char* name, QRect twipsRect) {
-  auto* control = new Control(form);
-  control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(twipsRect);
-  return control;
+QWidget* CreateLabel(QWidget* form, const form::ControlDescription& control) {
+  auto* label = new QLabel(form);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(FromAscii(control.caption));
+  return label;
 }
 
-// The window's default font, used by the combo box and the buttons: the classic dialog font, which
-// also keeps every text of the window in one font family.
-constexpr qreal kDefaultFontPoints = 8;
+QWidget* CreateResultsBox(QWidget* form) {
+  auto* box = new QPlainTextEdit(form);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  box->setTabChangesFocus(true);
+  return box;
+}
+
+QWidget* CreateCombo(QWidget* form, const form::ControlDescription& control) {
+  auto* combo = new QComboBox(form);
+  combo->setEditable(true);
+  combo->setCompleter(nullptr);  // a metro name is matched exactly, case and all
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setEditText(FromAscii(control.caption));
+  return combo;
+}
+
+QWidget* CreateButton(QWidget* form, const form::ControlDescription& control) {
+  auto* button = new WrappingButton(FromAscii(control.caption), form);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+QWidget* CreateControl(QWidget* form, const form::ControlDescription& control) {
+  switch (control.kind) {
+    case form::ControlKind::kLabel:
+      return CreateLabel(form, control);
+    case form::ControlKind::kTextBox:
+      return new QLineEdit(form);
+    case form::ControlKind::kResultsBox:
+      return CreateResultsBox(form);
+    case form::ControlKind::kDropDownCombo:
+      return CreateCombo(form, control);
+    case form::ControlKind::kButton:
+      return CreateButton(form, control);
+  }
+  return nullptr;
+}
+
+QRect Pixels(const form::TwipsRect& rect) {
+  const form::PixelRect pixels = form::ToPixels(rect, form::kStandardDpi);
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
 
 }  // namespace
 
 Form1::Form1(FatalErrorHandler onFatalError) : onFatalError_(std::move(onFatalError)) {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Vantrel Area Code"));
-  resize(Twips(6255), Twips(4530));
-  setFont(SansSerif(kDefaultFontPoints));
+  setObjectName(FromAscii(form::kForm1.name));
+  setWindowTitle(FromAscii(form::kForm1.caption));
+  // Qt's high-DPI scaling takes the pixels on from the standard resolution.
+  resize(form::ToPixels(form::kForm1.clientWidth, form::kStandardDpi),
+         form::ToPixels(form::kForm1.clientHeight, form::kStandardDpi));
+  setFont(SansSerif(form::kWindowDefaultFontPoints));
   CreateControls();
   NameControlsForAssistiveTools();
   SetFocusOrder();
@@ -58,68 +103,48 @@ Form1::Form1(FatalErrorHandler onFatalError) : onFatalError_(std::move(onFatalEr
 Form1::~Form1() = default;
 
 void Form1::CreateControls() {
-  label1_ = Place<QLabel>(this, "Label1", TwipsRect(840, 360, 1215, 495));
-  label1_->setText(QStringLiteral("Area Code"));
-  label1_->setFont(SansSerif(12));
-
-  text1_ = Place<QLineEdit>(this, "Text1", TwipsRect(840, 840, 1215, 495));
-  text1_->setFont(SansSerif(13.5));
-
-  combo1_ = Place<QComboBox>(this, "Combo1", TwipsRect(2640, 840, 1695, 315));
-  combo1_->setEditable(true);
-  combo1_->setCompleter(nullptr);  // a metro name is matched exactly, case and all
-  combo1_->setInsertPolicy(QComboBox::NoInsert);
-  combo1_->setEditText(FromFileBytes(std::string(lookup::kNoMetroChosen)));
-
-  command1_ = Place<WrappingButton>(this, "Command1", TwipsRect(840, 1320, 1215, 735));
-  command1_->setText(QStringLiteral("Where is that area code"));
-  command2_ = Place<WrappingButton>(this, "Command2", TwipsRect(2640, 1320, 1095, 735));
-  command2_->setText(QStringLiteral("Area Codes in a metro area"));
-  command3_ = Place<WrappingButton>(this, "Command3", TwipsRect(4320, 1320, 1095, 735));
-  command3_->setText(QStringLiteral("Exit"));
-  for (QPushButton* button : {command1_, command2_, command3_}) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
+  for (const form::ControlDescription& control : form::kForm1.controls) {
+    QWidget* widget = CreateControl(this, control);
+    widget->setObjectName(FromAscii(control.name));
+    widget->setGeometry(Pixels(control.rect));
+    if (control.fontPoints) widget->setFont(SansSerif(*control.fontPoints));
   }
-
-  label2_ = Place<QLabel>(this, "Label2", TwipsRect(2040, 2280, 2055, 375));
-  label2_->setText(QStringLiteral("Search results"));
-  label2_->setFont(SansSerif(12));
-
-  text2_ = Place<QPlainTextEdit>(this, "Text2", TwipsRect(0, 2760, 6255, 1695));
-  text2_->setFont(SansSerif(9.75));
-  text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  text2_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  text2_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  text2_->setTabChangesFocus(true);
-
-  for (QLabel* label : {label1_, label2_}) label->setTextFormat(Qt::PlainText);
+  label1_ = Child<QLabel>("Label1");
+  text1_ = Child<QLineEdit>("Text1");
+  combo1_ = Child<QComboBox>("Combo1");
+  command1_ = Child<WrappingButton>("Command1");
+  command2_ = Child<WrappingButton>("Command2");
+  command3_ = Child<WrappingButton>("Command3");
+  label2_ = Child<QLabel>("Label2");
+  text2_ = Child<QPlainTextEdit>("Text2");
 }
 
 void Form1::NameControlsForAssistiveTools() {
-  // The labels name the two text boxes, as they do on the screen; the buttons are named by their
-  // captions. The metro list has no label of its own, so it is named here, and so is its edit
-  // field: on some platforms a combo box's own name is the text it shows.
-  label1_->setBuddy(text1_);
-  label2_->setBuddy(text2_);
-  const QString metroArea = QStringLiteral("Metro area");
-  combo1_->setAccessibleName(metroArea);
-  combo1_->lineEdit()->setAccessibleName(metroArea);
-  text1_->setAccessibleDescription(QStringLiteral("A three-digit area code, 200 to 999"));
-  combo1_->setAccessibleDescription(
-      QStringLiteral("The metro areas of metro.txt; pick one, or type its name exactly"));
-  command1_->setAccessibleDescription(
-      QStringLiteral("Shows the region and cities of the area code entered"));
-  command2_->setAccessibleDescription(QStringLiteral("Shows the area codes of the metro area"));
-  command3_->setAccessibleDescription(QStringLiteral("Ends the program"));
-  text2_->setAccessibleDescription(QStringLiteral("The answer to the last lookup"));
+  // The labels name the controls that they stand by, as they do on the screen; the buttons are
+  // named by their captions. A control without either has a name of its own, and a combo box's
+  // edit field carries it too: on some platforms a combo box's own name is the text it shows.
+  for (const form::ControlDescription& control : form::kForm1.controls) {
+    auto* widget = Child<QWidget>(control.name);
+    if (!control.buddy.empty())
+      static_cast<QLabel*>(widget)->setBuddy(Child<QWidget>(control.buddy));
+    if (!control.accessibleName.empty()) {
+      widget->setAccessibleName(FromAscii(control.accessibleName));
+      if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->lineEdit()->setAccessibleName(FromAscii(control.accessibleName));
+      }
+    }
+    widget->setAccessibleDescription(FromAscii(control.accessibleDescription));
+  }
 }
 
 void Form1::SetFocusOrder() {
-  // The order of the controls' tab indices; the labels take no focus.
-  const QList<QWidget*> order = {text1_, command1_, command3_, text2_, command2_, combo1_};
-  for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+  // The labels take no focus.
+  QWidget* previous = nullptr;
+  for (const form::ControlDescription* control : form::FocusOrder()) {
+    auto* widget = Child<QWidget>(control->name);
+    if (previous != nullptr) setTabOrder(previous, widget);
+    previous = widget;
+  }
   text1_->setFocus();
 }
 
@@ -157,7 +182,7 @@ bool Form1::RunEventProcedure(const std::function<void()>& procedure) {
   }
 }
 
-std::string Form1::EntryText() { return ToFileBytes(text1_->text(), kNoByteSubstitute); }
+std::string Form1::EntryText() { return ToFileBytes(text1_->text(), form::kNoByteSubstitute); }
 
 void Form1::ShowResult(const std::string& text) {
   text2_->setPlainText(FromFileBytes(text));
