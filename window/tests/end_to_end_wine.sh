@@ -5,7 +5,7 @@
 # the focus, rectangles in pixels) with the test helper window_probe.exe, waiting on that state.
 # Run in the wine window session (vantrel_add_wine_window_test), which sets DISPLAY, WINEPREFIX
 # and VANTREL_WINE.
-# Usage: end_to_end_wine.sh PROGRAM WINDOW_PROBE
+# Usage: end_to_end_wine.sh PROGRAM WINDOW_PROBE [CASES]
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -84,7 +84,7 @@ ui_start() {
 
 wait_text() {  # wait_text CONTROL UTF8_HEX: waits until the control shows the text
   local actual
-  if printf "$(sed 's/../\\x&/g' <<<"$2")" | probe wait-text "${form[@]}" "$(control_id "$1")" - 5 \
+  if printf "$(sed 's/../\\x&/g' <<<"$2")" | probe wait-text "${form[@]}" "$(control_id "$1")" - 20 \
     >"$work/actual"; then
     actual=$2
   else
@@ -104,13 +104,12 @@ ui_enter() {
   wait_text Text1 "$(printf %s "$1" | hex_of)"
 }
 ui_pick() {  # with the mouse: in a combo box with an edit field, Home and End edit the text
-  local list=(ComboLBox "") point line
+  local list=(ComboLBox "") point
   click_at "${combo_arrow[@]}"  # opens the real drop-down list
   probe wait "${list[@]}" 5 || { check "the drop-down list opens" yes no; return 1; }
   read -r -a point <<<"$(probe item-point "${list[@]}" $(($1 - 1)))"
   xdotool mousemove "${point[0]}" "${point[1]}" click 1
-  line=$(sed -n "${1}p" "$folder/metro.txt" | tr -d '\r')
-  wait_text Combo1 "$(utf8_hex_of_1252 "${line:0:19}")"
+  wait_text Combo1 "$2"
 }
 ui_type_metro() {
   click_at "${combo_field[@]}"
@@ -171,17 +170,17 @@ ui_stop() {
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
     program_pid=
+    # Nothing left of the case on the screen for the next one to find.
+    probe gone "${box[@]}" 5 >/dev/null 2>&1 || true
   fi
   if [ -n "$holder_pid" ]; then
     exec {holder[1]}>&-  # the holder lets go when its input ends
     wait "$holder_pid" 2>/dev/null || true
     holder_pid=
   fi
-  # Nothing left of the case on the screen for the next one to find.
-  probe gone "${box[@]}" 5 >/dev/null 2>&1 || true
 }
 
-run_cases "$here/end_to_end_cases.tsv" wine "$folder"
+run_cases "${3:-$here/end_to_end_cases.tsv}" wine "$folder"
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"
