@@ -11,11 +11,14 @@ namespace window {
 namespace {
 
 struct AccessibleTexts {
+  long role;
   std::wstring name;
   std::wstring description;
 };
 
-// The system's accessible object of a control with a name and a description of the program's.
+// The system's accessible object of a control with a role, name and description of the
+// program's. (Interfaces are named by __uuidof: MinGW's import library has no IID_IAccessible
+// that can be read.)
 class NamedAccessible final : public IAccessible {
  public:
   NamedAccessible(IAccessible* standard, const AccessibleTexts& texts)
@@ -26,7 +29,7 @@ class NamedAccessible final : public IAccessible {
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
     if (object == nullptr) return E_POINTER;
-    if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+    if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
       *object = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -49,6 +52,16 @@ class NamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
     if (!IsSelf(child)) return standard_->get_accDescription(child, description);
     return Answer(texts_.description, description);
+  }
+
+  // Some systems' standard objects know no control kinds but their own.
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (!IsSelf(child)) return standard_->get_accRole(child, role);
+    if (role == nullptr) return E_POINTER;
+    ::VariantInit(role);
+    role->vt = VT_I4;
+    role->lVal = texts_.role;
+    return S_OK;
   }
 
   // IDispatch and the rest of IAccessible: the system's.
@@ -79,9 +92,6 @@ class NamedAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     return standard_->get_accValue(child, value);
-  }
-  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    return standard_->get_accRole(child, role);
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     return standard_->get_accState(child, state);
@@ -150,10 +160,10 @@ LRESULT CALLBACK AnswerWithNames(HWND control, UINT message, WPARAM wParam, LPAR
   auto* texts = reinterpret_cast<AccessibleTexts*>(data);
   if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(::CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+    if (SUCCEEDED(::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                               reinterpret_cast<void**>(&standard)))) {
       auto* named = new NamedAccessible(standard, *texts);
-      const LRESULT answer = ::LresultFromObject(IID_IAccessible, wParam, named);
+      const LRESULT answer = ::LresultFromObject(__uuidof(IAccessible), wParam, named);
       named->Release();
       return answer;
     }
@@ -166,8 +176,23 @@ LRESULT CALLBACK AnswerWithNames(HWND control, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void NameForAssistiveTools(HWND control, std::wstring name, std::wstring description) {
-  auto* texts = new AccessibleTexts{std::move(name), std::move(description)};
+long AccessibleRole(form::ControlKind kind) {
+  switch (kind) {
+    case form::ControlKind::kLabel:
+      return ROLE_SYSTEM_STATICTEXT;
+    case form::ControlKind::kTextBox:
+    case form::ControlKind::kResultsBox:
+      return ROLE_SYSTEM_TEXT;
+    case form::ControlKind::kDropDownCombo:
+      return ROLE_SYSTEM_COMBOBOX;
+    case form::ControlKind::kButton:
+      return ROLE_SYSTEM_PUSHBUTTON;
+  }
+  return ROLE_SYSTEM_CLIENT;
+}
+
+void NameForAssistiveTools(HWND control, long role, std::wstring name, std::wstring description) {
+  auto* texts = new AccessibleTexts{role, std::move(name), std::move(description)};
   if (!::SetWindowSubclass(control, AnswerWithNames, 0, reinterpret_cast<DWORD_PTR>(texts))) {
     delete texts;
   }

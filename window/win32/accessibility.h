@@ -4,13 +4,17 @@
 
 #include <string>
 
+#include "form/form1_description.h"
 #include "windows_api.h"
 
 namespace window {
 
-// Makes assistive tools call `control` `name` and describe it with `description`: the control
-// answers WM_GETOBJECT with the system's own accessible object for it, whose name and
-// description are these. Everything else is the system's.
-void NameForAssistiveTools(HWND control, std::wstring name, std::wstring description);
+// Makes assistive tools take `control` for a `role` (ROLE_SYSTEM_...) called `name`, described by
+// `description`: the control answers WM_GETOBJECT with the system's own accessible object for
+// it, with these. Everything else is the system's.
+void NameForAssistiveTools(HWND control, long role, std::wstring name, std::wstring description);
+
+// The role of a control of `kind`.
+long AccessibleRole(form::ControlKind kind);
 
 }  // namespace window

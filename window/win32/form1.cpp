@@ -61,10 +61,11 @@ void Form1::CreateControls() {
     if (!form::TakesFocus(control.kind)) continue;
     const std::wstring name = WideText(form::AccessibleName(control));
     const std::wstring description = WideText(control.accessibleDescription);
-    NameForAssistiveTools(controls_.at(i), name, description);
+    NameForAssistiveTools(controls_.at(i), AccessibleRole(control.kind), name, description);
     // A combo box's edit field is where the focus rests: it carries the combo box's name too.
     if (control.kind == form::ControlKind::kDropDownCombo) {
-      NameForAssistiveTools(ComboEditField(controls_.at(i)), name, description);
+      NameForAssistiveTools(ComboEditField(controls_.at(i)),
+                            AccessibleRole(form::ControlKind::kTextBox), name, description);
     }
   }
 }

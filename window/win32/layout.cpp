@@ -10,16 +10,21 @@
 namespace window {
 namespace {
 
-// A drop-down combo box is as high as its closed field, which follows from its font and item
-// height; its item height is set so that the field has the height of the description.
+int Height(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return rect.bottom - rect.top;
+}
+
+// A drop-down combo box is as high as its closed field, which follows from its font and the
+// height of its field's text; that is set so that the field has the height of the description.
+// Systems differ in what they add to the height that is set, and in what they answer when asked
+// for it: so one height is set, its field measured, and the height set again, corrected.
 void SetClosedHeight(HWND combo, int height) {
-  RECT closed{};
-  ::GetWindowRect(combo, &closed);
-  const auto item = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-  const int wanted = item + height - (closed.bottom - closed.top);
-  if (wanted > 0 && wanted != item) {
-    ::SendMessageW(combo, CB_SETITEMHEIGHT, WPARAM(-1), wanted);
-  }
+  auto text = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+  ::SendMessageW(combo, CB_SETITEMHEIGHT, WPARAM(-1), text);
+  text += height - Height(combo);
+  if (text > 0) ::SendMessageW(combo, CB_SETITEMHEIGHT, WPARAM(-1), text);
 }
 
 }  // namespace
