@@ -60,6 +60,10 @@ control_id() {
   return 1
 }
 
+# The data folder as the program names it.
+folder_windows=$("$VANTREL_WINE" winepath.exe -w "$folder" 2>/dev/null | tr -d '\r')
+[ -n "$folder_windows" ] || { echo "FAIL: wine cannot name the folder $folder"; exit 1; }
+
 origin=(0 0)  # the main window's client area on the screen
 click_at() {  # click_at X Y: a point of the main window's client area
   xdotool mousemove $((origin[0] + $1)) $((origin[1] + $2)) click 1
@@ -78,7 +82,8 @@ ui_start() {
   fi
   probe wait "${box[@]}" 30 || { check "a message box appears" yes no; return 1; }
   check "a message box appears" yes yes
-  probe gone "${form[@]}" 0 && shown=no || shown=yes
+  local shown=yes
+  probe gone "${form[@]}" 0 && shown=no
   check "the window is never shown" no "$shown"
 }
 
@@ -135,7 +140,8 @@ ui_fatal() {  # the box's text through WM_GETTEXT; closed as a user would, by it
   first=${text%%$'\n'*}
   rest=${text#*$'\n'}
   check "the message box reports: $2" "$2" "$first"
-  check "it names $1" yes "$([[ $rest == *"\"$1\""* ]] && echo yes || echo "no: $rest")"
+  check "it names $1 and its folder" yes \
+    "$([[ $rest == *"\"$1\""*"$folder_windows"* ]] && echo yes || echo "no: $rest")"
   read -r -a button <<<"$(probe rect "${box[@]}" Button)"
   read -r -a client <<<"$(probe rect "${box[@]}")"
   xdotool mousemove $((client[0] + button[0] + button[2] / 2)) \
@@ -180,6 +186,12 @@ ui_stop() {
   fi
 }
 
+# A window left open by an earlier test of the session would be taken for the program's.
+if ! probe gone "${form[@]}" 10 || ! probe gone "${box[@]}" 10; then
+  echo "FAIL: a window captioned \"${form[1]}\" is still open from an earlier test"
+  probe list
+  exit 1
+fi
 run_cases "${3:-$here/end_to_end_cases.tsv}" wine "$folder"
 
 if [ "$failures" -gt 0 ]; then
