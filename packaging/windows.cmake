@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: Apache-2.0
-# Installation on Windows: one folder holding the program, its Qt libraries and plugins, and the
-# shipped data files; packed as a ZIP, and as an NSIS installer where NSIS is installed.
+# Installation on Windows: one folder holding the program and the shipped data files; packed as
+# a ZIP, and as an NSIS installer where NSIS is installed.
 
 # The program reads "cities.txt" and "metro.txt" from the folder it is started in, and Explorer
 # starts a program in its own folder: so everything goes beside the executable.
@@ -9,15 +9,6 @@ install(TARGETS vantrel-area-code RUNTIME DESTINATION ${VANTREL_WINDOWS_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/cities.txt ${PROJECT_SOURCE_DIR}/data/metro.txt
               ${PROJECT_SOURCE_DIR}/data/README.md
         DESTINATION ${VANTREL_WINDOWS_DIR})
-
-# Qt's libraries, plugins and qt.conf, by windeployqt, into the same folder.
-if(Qt6_VERSION VERSION_LESS 6.5)
-  qt_generate_deploy_app_script(TARGET vantrel-area-code FILENAME_VARIABLE deploy_script)
-else()
-  qt_generate_deploy_app_script(TARGET vantrel-area-code OUTPUT_SCRIPT deploy_script)
-endif()
-install(CODE "set(QT_DEPLOY_BIN_DIR \"${VANTREL_WINDOWS_DIR}\")")
-install(SCRIPT ${deploy_script})
 
 # The Visual C++ run-time libraries, for machines that lack them.
 set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION ${VANTREL_WINDOWS_DIR})
