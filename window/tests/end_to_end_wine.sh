@@ -127,6 +127,7 @@ ui_click() {
   click_at "${centre[@]}"
 }
 ui_results() { wait_text Text2 "$1" || true; }
+ui_entry() { wait_text Text1 "$1" || true; }
 ui_focus() {
   local id
   id=$(control_id "$1")
