@@ -134,6 +134,9 @@ ui_focus() {
   probe wait-focus "${form[@]}" "$id" 5 && check "the focus is in $1" "$id" "$id" ||
     check "the focus is in $1" "$id" "$(probe focus "${form[@]}")"
 }
+ui_geometry() {
+  check "$1 is at $2" "$2" "$(probe rect "${form[@]}" "$(control_id "$1")")"
+}
 ui_fatal() {  # the box's text through WM_GETTEXT; closed as a user would, by its button
   probe wait "${box[@]}" 10 || { check "a message box reports: $2" yes no; return 1; }
   local text first rest button client
