@@ -28,6 +28,7 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Vantrel Area Code")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_SYSTEM_NAME windows-x64)
 set(CPACK_GENERATOR ZIP)
+set(CPACK_STRIP_FILES ON)  # the packages carry no debug information, whatever the build type
 set(CPACK_VERBATIM_VARIABLES ON)  # the installer's commands below hold backslashes and dollars
 
 find_program(VANTREL_MAKENSIS makensis PATHS "$ENV{ProgramFiles\(x86\)}/NSIS" "$ENV{ProgramFiles}/NSIS")
