@@ -1,14 +1,15 @@
 # SPDX-License-Identifier: Apache-2.0
 # One way to add each kind of test, each with its time limit.
 
-# vantrel_add_gtest(NAME SOURCES... [LIBRARIES...]): a GoogleTest executable whose tests are
-# found by listing them, each a CTest test of its own.
+# vantrel_add_gtest(NAME SOURCES... [LIBRARIES...] [TEST_PREFIX PREFIX]): a GoogleTest executable
+# whose tests are found by listing them, each a CTest test of its own, named PREFIX and its name.
 function(vantrel_add_gtest name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "TEST_PREFIX" "SOURCES;LIBRARIES")
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
   vantrel_set_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  gtest_discover_tests(${name} TEST_PREFIX "${arg_TEST_PREFIX}" DISCOVERY_TIMEOUT 60
+                       PROPERTIES TIMEOUT 300)
 endfunction()
 
 # vantrel_add_qt_test(NAME SOURCES... [LIBRARIES...]): a Qt Test executable, run as one test on

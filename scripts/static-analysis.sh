@@ -18,7 +18,7 @@ compiled_sources() {
 import json, os, re, sys
 for entry in json.load(open(sys.argv[1])):
     path = os.path.relpath(os.path.join(entry["directory"], entry["file"]))
-    if re.fullmatch(r"(lookup|lookup/testing|window)/[^/]+\.cpp", path):
+    if re.fullmatch(r"(lookup|lookup/testing|window/(form|qt|win32))/[^/]+\.cpp", path):
         print(path)' "$build/compile_commands.json"
 }
 compiler() {
@@ -50,7 +50,7 @@ case "${1:-}" in
     files=$(sources ':!*/tests/*' ':!*/fuzz/*')
     cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ \
       --enable=warning,performance,portability --inline-suppr \
-      --suppress=missingIncludeSystem -I lookup -I window $files
+      --suppress=missingIncludeSystem -I lookup -I window/form -I window/qt -I window/win32 $files
     echo "cppcheck: $(echo "$files" | wc -w) files without findings"
     ;;
   *) echo "usage: $0 format|tidy|cppcheck [BUILD_FOLDER]" >&2; exit 2 ;;

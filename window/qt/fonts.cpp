@@ -4,24 +4,23 @@
 
 #include <QFont>
 
-namespace window {
+#include "form/dialog_font.h"
 
-QString DialogFontFamily() {
-#ifdef Q_OS_WIN
-  // Windows still has "MS Sans Serif", as a bitmap font that does not scale on high-DPI screens.
-  return QStringLiteral("Microsoft Sans Serif");
-#else
-  return QStringLiteral("MS Sans Serif");
-#endif
+namespace window {
+namespace {
+
+QString FromAscii(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+}  // namespace
+
+QString DialogFontFamily() { return FromAscii(form::DialogFontFamily()); }
+
 QStringList DialogFontSubstitutes() {
-#ifdef Q_OS_WIN
-  return {};
-#else
-  return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-          QStringLiteral("DejaVu Sans")};
-#endif
+  QStringList substitutes;
+  for (std::string_view family : form::DialogFontSubstitutes()) substitutes << FromAscii(family);
+  return substitutes;
 }
 
 void InstallFontSubstitutes() {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string_view>
 
 #include "fatal_error_report.h"
 #include "main_window_operations.h"
@@ -39,6 +40,13 @@ class Form1 : public QWidget, public lookup::MainWindowOperations {
   void AddMetroName(const std::string& name) override;
 
  private:
+  // The control named `name`.
+  template <typename Control>
+  Control* Child(std::string_view name) const {
+    return findChild<Control*>(
+        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+        Qt::FindDirectChildrenOnly);
+  }
   void CreateControls();
   void NameControlsForAssistiveTools();
   void SetFocusOrder();

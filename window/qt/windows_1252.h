@@ -8,8 +8,7 @@
 
 namespace window {
 
-// The data files are Windows-1252: each of the 256 bytes is one character, and back. The five
-// bytes that code page leaves undefined stand for the control characters of the same number.
+// The conversions of form/windows_1252.h, on Qt's text.
 
 // The characters of the file bytes `bytes`.
 QString FromFileBytes(const std::string& bytes);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
-// The data files' character set, Windows-1252, to Qt text and back.
-#include "windows_1252.h"
+// The data files' character set, Windows-1252, to UTF-16 text and back.
+#include "form/windows_1252.h"
 
 #include <array>
 
-namespace window {
+namespace form {
 namespace {
 
 // The characters of bytes 0x80 to 0x9F, printable but for the five bytes the code page leaves
@@ -36,29 +36,29 @@ std::optional<char> ByteOf(char16_t character) {
 
 }  // namespace
 
-QString FromFileBytes(const std::string& bytes) {
-  QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-  QChar* out = text.data();
-  for (char byte : bytes) *out++ = QChar(CharacterOf(static_cast<unsigned char>(byte)));
+std::u16string FromFileBytes(std::string_view bytes) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) text.push_back(CharacterOf(static_cast<unsigned char>(byte)));
   return text;
 }
 
-std::optional<std::string> ToFileBytes(const QString& text) {
+std::optional<std::string> ToFileBytes(std::u16string_view text) {
   std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(text.size()));
-  for (QChar character : text) {
-    const std::optional<char> byte = ByteOf(character.unicode());
+  bytes.reserve(text.size());
+  for (char16_t character : text) {
+    const std::optional<char> byte = ByteOf(character);
     if (!byte) return std::nullopt;
     bytes.push_back(*byte);
   }
   return bytes;
 }
 
-std::string ToFileBytes(const QString& text, char substitute) {
+std::string ToFileBytes(std::u16string_view text, char substitute) {
   std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(text.size()));
-  for (QChar character : text) bytes.push_back(ByteOf(character.unicode()).value_or(substitute));
+  bytes.reserve(text.size());
+  for (char16_t character : text) bytes.push_back(ByteOf(character).value_or(substitute));
   return bytes;
 }
 
-}  // namespace window
+}  // namespace form

@@ -6,15 +6,15 @@
 #include <exception>
 
 #include "error_number.h"
+#include "form/fatal_error_text.h"
 
 class QWidget;
 
 namespace window {
 
-// The program's exit status after a fatal error.
-inline constexpr int kFatalErrorExitStatus = 1;
+using form::kFatalErrorExitStatus;
 
-// What the user is told of an error that ends the program.
+// What the user is told of an error that ends the program: form::FatalErrorText in Qt's text.
 struct FatalErrorReport {
   lookup::ErrorNumber number = lookup::ErrorNumber::kInternalError;
   QString description;  // "File not found"

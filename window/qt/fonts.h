@@ -7,12 +7,10 @@
 
 namespace window {
 
-// The family that the window's explicit fonts and its default font ask for: the classic dialog
-// font "MS Sans Serif", or on Windows its scalable successor of the same metrics.
+// form::DialogFontFamily() as Qt text.
 QString DialogFontFamily();
 
-// The metric-alike families that stand in for the dialog font where it is missing; empty where
-// the system always has it.
+// form::DialogFontSubstitutes() as Qt text.
 QStringList DialogFontSubstitutes();
 
 // Lets the window's fonts fall back on the substitutes. Has to run before the first widget is
