@@ -30,3 +30,8 @@ function(vantrel_add_x11_test name script)
   add_test(NAME ${name} COMMAND bash ${script} ${arg_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${arg_TIMEOUT} RUN_SERIAL TRUE)
 endfunction()
+
+# Windows programs that show windows, run under wine when building for Windows elsewhere.
+if(BUILD_TESTING AND WIN32 AND CMAKE_CROSSCOMPILING AND VANTREL_WINE)
+  include(WineWindowTests)
+endif()
