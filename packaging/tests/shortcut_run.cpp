@@ -10,12 +10,22 @@
 #include <shobjidl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "form/form1_description.h"
 
 namespace {
 
 constexpr DWORD kStartMs = 20000;
 constexpr UINT kReplyMs = 10000;
+
+// The form's texts are plain ASCII.
+std::wstring Wide(std::string_view text) { return std::wstring(text.begin(), text.end()); }
+
+std::wstring CaptionOf(std::string_view control) {
+  return Wide(form::FindControl(control)->caption);
+}
 
 void Print(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -81,23 +91,39 @@ std::wstring TextOf(HWND window) {
 
 struct Search {
   DWORD process;
+  bool box;
   HWND found;
 };
 
-// The process's first visible top-level window: its main window, or a message box.
-HWND ShownWindowOf(DWORD process) {
-  Search search{process, nullptr};
+// The process's first visible top-level window titled as the form: a message box (`box`), or
+// its main window.
+HWND ShownWindowOf(DWORD process, bool box) {
+  Search search{process, box, nullptr};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner != s->process || !IsWindowVisible(window)) return TRUE;
+        wchar_t title[64] = {};
+        GetWindowTextW(window, title, 64);
+        if (owner != s->process || !IsWindowVisible(window) ||
+            title != Wide(form::kForm1.caption) || (ClassOf(window) == L"#32770") != s->box) {
+          return TRUE;
+        }
         s->found = window;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// Polls until `ready` holds, the process ends or the time is up.
+template <typename Ready>
+void WaitFor(HANDLE process, Ready ready) {
+  const ULONGLONG deadline = GetTickCount64() + kStartMs;
+  while (!ready() && WaitForSingleObject(process, 20) == WAIT_TIMEOUT &&
+         GetTickCount64() < deadline) {
+  }
 }
 
 std::vector<HWND> ControlsOf(HWND window) {
@@ -119,7 +145,7 @@ HWND ButtonOf(HWND window, const std::wstring& caption) {
   return nullptr;
 }
 
-// The single-line edit field (the code entry) or the multi-line one (the results box).
+// The single-line edit field (Text1, the code entry) or the multi-line one (Text2, the results).
 HWND EditOf(HWND window, bool multiLine) {
   for (HWND control : ControlsOf(window)) {
     const bool isMultiLine = (GetWindowLongPtrW(control, GWL_STYLE) & ES_MULTILINE) != 0;
@@ -131,15 +157,15 @@ HWND EditOf(HWND window, bool multiLine) {
   return nullptr;
 }
 
-void Press(HWND window, HWND button, bool wait) {
-  const WPARAM command = MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED);
-  if (wait) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, WM_COMMAND, command, reinterpret_cast<LPARAM>(button),
-                        SMTO_ABORTIFHUNG, kReplyMs, &ignored);
-  } else {
-    PostMessageW(window, WM_COMMAND, command, reinterpret_cast<LPARAM>(button));
-  }
+void Press(HWND window, HWND button) {
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+std::wstring BoxFailure(HWND box) {
+  std::wstring texts;
+  for (HWND control : ControlsOf(box)) texts += L" " + TextOf(control);
+  return L"the program showed a message box:" + texts;
 }
 
 int LookUp(const Shortcut& shortcut, const wchar_t* code) {
@@ -153,37 +179,43 @@ int LookUp(const Shortcut& shortcut, const wchar_t* code) {
     return Fail(L"the shortcut's program did not start");
   }
   CloseHandle(process.hThread);
+  const DWORD id = process.dwProcessId;
   HWND window = nullptr;
-  const ULONGLONG deadline = GetTickCount64() + kStartMs;
-  while ((window = ShownWindowOf(process.dwProcessId)) == nullptr &&
-         WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT && GetTickCount64() < deadline) {
-  }
+  HWND box = nullptr;
+  WaitFor(process.hProcess, [&] {
+    window = ShownWindowOf(id, false);
+    box = ShownWindowOf(id, true);
+    return window != nullptr || box != nullptr;
+  });
+  HWND entry = EditOf(window, false);
+  HWND results = EditOf(window, true);
+  HWND lookUp = ButtonOf(window, CaptionOf("Command1"));
+  HWND exit = ButtonOf(window, CaptionOf("Command3"));
   int status = 0;
-  if (window == nullptr) {
+  if (box != nullptr) {
+    status = Fail(BoxFailure(box));
+  } else if (window == nullptr) {
     status = Fail(L"the program showed no window");
-  } else if (ClassOf(window) == L"#32770") {
-    std::wstring box;
-    for (HWND control : ControlsOf(window)) box += L" " + TextOf(control);
-    status = Fail(L"the program showed a message box:" + box);
+  } else if (entry == nullptr || results == nullptr || lookUp == nullptr || exit == nullptr) {
+    status = Fail(L"the window lacks the code entry, the results box or a button");
   } else {
-    HWND entry = EditOf(window, false);
-    HWND results = EditOf(window, true);
-    HWND lookUp = ButtonOf(window, L"Where is that area code");
-    HWND exit = ButtonOf(window, L"Exit");
-    if (entry == nullptr || results == nullptr || lookUp == nullptr || exit == nullptr) {
-      status = Fail(L"the window lacks the code entry, the results box or a button");
-    } else {
-      DWORD_PTR ignored = 0;
-      SendMessageTimeoutW(entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(code), SMTO_ABORTIFHUNG,
-                          kReplyMs, &ignored);
-      Press(window, lookUp, true);
-      Print(L"result " + TextOf(results));
-      Press(window, exit, false);
-    }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(code), SMTO_ABORTIFHUNG,
+                        kReplyMs, &ignored);
+    Press(window, lookUp);
+    std::wstring result;
+    WaitFor(process.hProcess, [&] {
+      result = TextOf(results);
+      box = ShownWindowOf(id, true);
+      return !result.empty() || box != nullptr;
+    });
+    Print(L"result " + result);
+    if (box != nullptr) status = Fail(BoxFailure(box));
   }
-  if (WaitForSingleObject(process.hProcess, kStartMs) != WAIT_OBJECT_0) {
+  if (status == 0) Press(window, exit);
+  if (WaitForSingleObject(process.hProcess, status == 0 ? kStartMs : 0) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 99);
-    status = Fail(L"the program did not end");
+    if (status == 0) status = Fail(L"the program did not end");
   }
   DWORD exitCode = 0;
   GetExitCodeProcess(process.hProcess, &exitCode);
