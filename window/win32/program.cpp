@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: Apache-2.0
+// The program's life from start to end.
+#include "program.h"
+
+#include <objbase.h>
+
+#include "form/fatal_error_text.h"
+#include "form1.h"
+
+namespace window {
+namespace {
+
+// Assistive tools reach the controls' accessible objects through COM.
+class ComApartment {
+ public:
+  ComApartment() : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComApartment() {
+    if (initialized_) ::CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialized_;
+};
+
+int RunEventLoop(const Form1& form) {
+  MSG message{};
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (form.PreTranslateMessage(message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int RunProgram() {
+  const ComApartment com;
+  try {
+    Form1 form;
+    if (!form.Load()) return form::kFatalErrorExitStatus;  // reported; the window is never shown
+    form.Show();
+    return RunEventLoop(form);
+  } catch (...) {
+    // The window could not be made: nothing is on the screen to end.
+    ShowFatalErrorBox(nullptr, DescribeFatalError(std::current_exception()));
+    return form::kFatalErrorExitStatus;
+  }
+}
+
+}  // namespace window
