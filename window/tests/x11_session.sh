@@ -68,7 +68,7 @@ check_results() {  # check_results WHAT WINDOW EXPECTED: the results box shows E
 }
 
 results() {  # the text of the results box, through select-all and copy
-  click "$1" 200 240
+  click "$1" "${text2[@]}"
   xdotool key --clearmodifiers ctrl+a ctrl+c
   sleep 0.2
   xclip -o -selection clipboard 2>/dev/null || true
@@ -81,8 +81,7 @@ wait_for_end() {  # waits for the program to end; its status goes to $status
   program_pid=
 }
 
-# Centres of the main window's controls, in pixels.
-text1=(96 72); command1=(96 112); combo_arrow=(280 66); command2=(212 112); command3=(324 112)
+source "$(dirname "${BASH_SOURCE[0]}")/window_layout.sh"
 
 enter() {  # enter WINDOW TEXT: replaces the area-code entry with TEXT
   click "$1" "${text1[@]}"
