@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "control_ids.h"
 #include "form/form1_description.h"
 
 namespace {
@@ -22,10 +23,6 @@ constexpr UINT kReplyMs = 10000;
 
 // The form's texts are plain ASCII.
 std::wstring Wide(std::string_view text) { return std::wstring(text.begin(), text.end()); }
-
-std::wstring CaptionOf(std::string_view control) {
-  return Wide(form::FindControl(control)->caption);
-}
 
 void Print(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -107,7 +104,8 @@ HWND ShownWindowOf(DWORD process, bool box) {
         wchar_t title[64] = {};
         GetWindowTextW(window, title, 64);
         if (owner != s->process || !IsWindowVisible(window) ||
-            title != Wide(form::kForm1.caption) || (ClassOf(window) == L"#32770") != s->box) {
+            title != Wide(form::kForm1.caption) ||
+            ClassOf(window) != (s->box ? L"#32770" : window::kForm1ClassName)) {
           return TRUE;
         }
         s->found = window;
@@ -135,26 +133,10 @@ std::vector<HWND> ControlsOf(HWND window) {
   return controls;
 }
 
-HWND ButtonOf(HWND window, const std::wstring& caption) {
-  for (HWND control : ControlsOf(window)) {
-    if (CompareStringOrdinal(ClassOf(control).c_str(), -1, L"Button", -1, TRUE) == CSTR_EQUAL &&
-        TextOf(control) == caption) {
-      return control;
-    }
-  }
-  return nullptr;
-}
-
-// The single-line edit field (Text1, the code entry) or the multi-line one (Text2, the results).
-HWND EditOf(HWND window, bool multiLine) {
-  for (HWND control : ControlsOf(window)) {
-    const bool isMultiLine = (GetWindowLongPtrW(control, GWL_STYLE) & ES_MULTILINE) != 0;
-    if (CompareStringOrdinal(ClassOf(control).c_str(), -1, L"Edit", -1, TRUE) == CSTR_EQUAL &&
-        isMultiLine == multiLine) {
-      return control;
-    }
-  }
-  return nullptr;
+// A control of the form, by the ID the window gives it.
+HWND ControlOf(HWND window, std::string_view name) {
+  const auto index = form::FindControl(name) - form::kForm1.controls.data();
+  return GetDlgItem(window, window::kFirstControlId + static_cast<int>(index));
 }
 
 void Press(HWND window, HWND button) {
@@ -187,10 +169,10 @@ int LookUp(const Shortcut& shortcut, const wchar_t* code) {
     box = ShownWindowOf(id, true);
     return window != nullptr || box != nullptr;
   });
-  HWND entry = EditOf(window, false);
-  HWND results = EditOf(window, true);
-  HWND lookUp = ButtonOf(window, CaptionOf("Command1"));
-  HWND exit = ButtonOf(window, CaptionOf("Command3"));
+  HWND entry = ControlOf(window, "Text1");
+  HWND results = ControlOf(window, "Text2");
+  HWND lookUp = ControlOf(window, "Command1");
+  HWND exit = ControlOf(window, "Command3");
   int status = 0;
   if (box != nullptr) {
     status = Fail(BoxFailure(box));
