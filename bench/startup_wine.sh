@@ -36,8 +36,9 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
   "$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   touch "$WINEPREFIX/.ready"
 fi
+wineserver -w  # the session that made the prefix ends first
 # One warm session for every start, as a user's desktop has: the server stays up between them.
-wineserver -p </dev/null >/dev/null 2>&1
+wineserver -p </dev/null >/dev/null || { echo "wineserver did not start" >&2; exit 1; }
 "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1
 
 # startup_watch starts programs without arguments: one launcher each, named after the program.
