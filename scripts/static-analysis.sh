@@ -50,7 +50,7 @@ case "${1:-}" in
     files=$(sources ':!*/tests/*' ':!*/fuzz/*')
     cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ \
       --enable=warning,performance,portability --inline-suppr \
-      --suppress=missingIncludeSystem -I lookup -I window/form -I window/qt -I window/win32 $files
+      --suppress=missingIncludeSystem -I lookup -I window -I window/qt -I window/win32 $files
     echo "cppcheck: $(echo "$files" | wc -w) files without findings"
     ;;
   *) echo "usage: $0 format|tidy|cppcheck [BUILD_FOLDER]" >&2; exit 2 ;;

@@ -3,7 +3,7 @@
 # Drives the real program in a real X server through every case of end_to_end_cases.tsv, as a
 # user would: types, clicks, picks from the drop-down, reads the results box back through the
 # clipboard, closes the window, and checks how the program ends.
-# Usage: end_to_end.sh PROGRAM CLOSE_REQUEST_HELPER
+# Usage: end_to_end.sh PROGRAM CLOSE_REQUEST_HELPER [CASES]
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -101,7 +101,7 @@ ui_stop() {
   fi
 }
 
-run_cases "$here/end_to_end_cases.tsv" linux "$folder"
+run_cases "${3:-$here/end_to_end_cases.tsv}" linux "$folder"
 
 if [ "$failures" -gt 0 ]; then echo "$failures check(s) failed"; cat "$work/program.log"; exit 1; fi
 echo "all end-to-end checks passed"

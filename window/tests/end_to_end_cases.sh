@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: Apache-2.0
 # Sourced by the end-to-end runners: runs the cases of end_to_end_cases.tsv one by one. It writes
 # the data files itself and leaves what a user does and sees to the runner's ui_* functions:
-#   ui_start EXPECTED  ui_type TEXT  ui_enter TEXT  ui_pick N  ui_type_metro TEXT
+#   ui_start EXPECTED  ui_type TEXT  ui_enter TEXT  ui_pick N TEXT_HEX  ui_type_metro TEXT
 #   ui_click CONTROL  ui_results EXPECTED_HEX  ui_focus CONTROL  ui_fatal FILE MESSAGE  ui_close
 #   ui_exit STATUS  ui_held FILE  ui_stop (ends a program that is still running)
 # A ui_* function that returns non-zero ends its case there (the rest of it cannot be judged).
@@ -42,7 +42,8 @@ write_line() { printf '%b\r\n' "$2" >>"$1"; }
 write_record() {  # write_record FILE REGION|CODE|CITY
   local region code city line
   IFS='|' read -r region code city <<<"$2"
-  line=$(record "$region" "$code" "$city")
+  # Fields padded byte by byte; the city, last, keeps its escapes until written.
+  line=$(LC_ALL=C record "$(printf '%b' "$region")" "$(printf '%b' "$code")" "$city")
   write_line "$1" "${line%$'\r'}"
 }
 
@@ -50,12 +51,12 @@ write_record() {  # write_record FILE REGION|CODE|CITY
 # with its data files in FOLDER, emptied first.
 run_cases() {
   local table=$1 system=$2 folder=$3
-  local current='' skip='' name action target text
+  local current='' skip='' started='' name action target text
   while IFS=$'\t' read -r -u 4 name action target text || [ -n "$name" ]; do
     [[ -z $name || $name == \#* ]] && continue
     if [[ $name != "$current" ]]; then
-      [ -n "$current" ] && ui_stop
-      current=$name skip=''
+      [ -n "$current" ] && end_case "$started"
+      current=$name skip='' started=$EPOCHREALTIME
       rm -rf "${folder:?}"/* && echo "== $name"
     fi
     [ -n "$skip" ] && continue
@@ -64,8 +65,14 @@ run_cases() {
       ui_stop
     fi
   done 4<"$table"
-  [ -n "$current" ] && ui_stop
+  [ -n "$current" ] && end_case "$started"
   return 0
+}
+
+end_case() {  # end_case START_TIME: ends what the case left running, and says how long it took
+  ui_stop
+  local took=$((${EPOCHREALTIME/./} - ${1/./}))
+  printf '(%d.%d s)\n' $((took / 1000000)) $((took / 100000 % 10))
 }
 
 run_action() {  # run_action FOLDER SYSTEM ACTION TARGET TEXT; non-zero ends the case
@@ -82,7 +89,7 @@ run_action() {  # run_action FOLDER SYSTEM ACTION TARGET TEXT; non-zero ends the
     start) ui_start "$text" ;;
     type) ui_type "$text" ;;
     enter) ui_enter "$text" ;;
-    pick) ui_pick "$text" ;;
+    pick) ui_pick "$target" "$(utf8_hex_of_1252 "$text")" ;;
     type-metro) ui_type_metro "$text" ;;
     click) ui_click "$target" ;;
     results) ui_results "$(utf8_hex_of_1252 "$text")" ;;

@@ -29,9 +29,12 @@ const char kUsage[] =
     "  wait-focus CLASS TITLE CONTROL [SECONDS]\n"
     "  rect CLASS TITLE [CONTROL]             the client area's L T W H on the screen, or a\n"
     "                                         control's in the client area\n"
+    "  item-point CLASS TITLE INDEX           the screen point X Y of a list box's item (from 0)\n"
     "  close-box CLASS TITLE                  the screen point X Y of the frame's close box\n"
     "  press CLASS TITLE CONTROL              clicks a button, as its dialog hears it\n"
     "  close CLASS TITLE                      asks the window to close (WM_CLOSE)\n"
+    "  hold FILE                              holds FILE open without sharing it until standard\n"
+    "                                         input ends\n"
     "CLASS * matches any class; CONTROL is a control ID or the class of the first such child\n"
     "(with text, if any has). Status 0 on success, 1 when a wait timed out or nothing matched.\n";
 
@@ -236,6 +239,23 @@ int OnWindow(const std::string& command, const std::vector<std::string>& args) {
   }
   const HWND top = FindTopLevel(className, title);
   if (top == nullptr) return Fail("no visible window " + className + " \"" + title + "\"");
+  if (command == "item-point" && args.size() == 4 && ControlId(args[3])) {
+    // A list box's items are all of one height, from its top index down.
+    const auto ask = [top](UINT message) {
+      DWORD_PTR answer = 0;
+      ::SendMessageTimeoutW(top, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+      return static_cast<LONG>(answer);
+    };
+    const LONG height = ask(LB_GETITEMHEIGHT);
+    const LONG row = *ControlId(args[3]) - ask(LB_GETTOPINDEX);
+    RECT client{};
+    ::GetClientRect(top, &client);
+    POINT point{client.right / 2, row * height + height / 2};
+    if (height <= 0 || row < 0 || point.y >= client.bottom) return Fail("item not in sight");
+    ::ClientToScreen(top, &point);
+    Write(std::to_string(point.x) + " " + std::to_string(point.y) + "\n");
+    return 0;
+  }
   const std::string control = args.size() > 3 ? args[3] : std::string();
   const HWND target = control.empty() ? top : FindControl(top, control);
   if (target == nullptr) return Fail("no control " + control);
@@ -275,6 +295,17 @@ int OnWindow(const std::string& command, const std::vector<std::string>& args) {
   return 0;
 }
 
+// Holds a file open without sharing it, as another program may, until standard input ends.
+int Hold(const std::string& name) {
+  const HANDLE file = ::CreateFileW(Wide(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return Fail("cannot open " + name);
+  Write("held\n");
+  ReadStandardInput();
+  ::CloseHandle(file);
+  return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
   if (args.empty()) return Fail(kUsage);
   if (args[0] == "dpi") {
@@ -283,6 +314,7 @@ int Run(const std::vector<std::string>& args) {
     ::ReleaseDC(nullptr, screen);
     return 0;
   }
+  if (args[0] == "hold" && args.size() == 2) return Hold(args[1]);
   if (args[0] == "list") {
     ::EnumWindows(ListTopLevel, 0);
     return 0;

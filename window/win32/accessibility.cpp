@@ -157,6 +157,7 @@ class NamedAccessible final : public IAccessible {
 
 LRESULT CALLBACK AnswerWithNames(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                  UINT_PTR /*id*/, DWORD_PTR data) {
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the subclass's data is the pointer it was given
   auto* texts = reinterpret_cast<AccessibleTexts*>(data);
   if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
     IAccessible* standard = nullptr;

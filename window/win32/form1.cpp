@@ -85,10 +85,12 @@ HWND Form1::Control(std::string_view name) const {
 
 LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the message carries a pointer
     const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     ::SetWindowLongPtrW(window, GWLP_USERDATA,
                         reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the window's data is the pointer set above
   auto* form = reinterpret_cast<Form1*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (form == nullptr || form->window_ == nullptr) {
     return ::DefWindowProcW(window, message, wParam, lParam);
@@ -102,6 +104,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnButtonClicked(LOWORD(wParam));
       return 0;
     case WM_DPICHANGED: {
+      // NOLINTNEXTLINE(performance-no-int-to-ptr): the message carries a pointer
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       ::SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
