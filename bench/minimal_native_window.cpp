@@ -19,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProcedure;
   windowClass.hInstance = instance;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = L"MinimalNativeWindow";
   RegisterClassW(&windowClass);
 
