@@ -15,10 +15,12 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+// Named as the system headers declare it.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int nShowCmd) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProcedure;
-  windowClass.hInstance = instance;
+  windowClass.hInstance = hInstance;
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = L"MinimalNativeWindow";
   RegisterClassW(&windowClass);
@@ -28,15 +30,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   AdjustWindowRect(&frame, kStyle, FALSE);
   HWND window = CreateWindowW(L"MinimalNativeWindow", L"Minimal", kStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                              nullptr, nullptr, instance, nullptr);
+                              nullptr, nullptr, hInstance, nullptr);
   HWND label = CreateWindowW(L"STATIC", L"Area Code", WS_CHILD | WS_VISIBLE, 16, 16, 120, 20,
-                             window, nullptr, instance, nullptr);
+                             window, nullptr, hInstance, nullptr);
   // 8 points at 96 dpi; the label measures and draws its text with it, as the form's do.
   HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, L"Microsoft Sans Serif");
   SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  ShowWindow(window, show);
+  ShowWindow(window, nShowCmd);
   UpdateWindow(window);
 
   MSG message;

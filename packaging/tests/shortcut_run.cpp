@@ -98,6 +98,7 @@ HWND ShownWindowOf(DWORD process, bool box) {
   Search search{process, box, nullptr};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the call's data is the pointer it was given
         auto* s = reinterpret_cast<Search*>(data);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
