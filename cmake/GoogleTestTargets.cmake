@@ -16,7 +16,10 @@ if(NOT EXISTS ${VANTREL_GOOGLETEST_SOURCE_DIR}/CMakeLists.txt)
 endif()
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-# With Visual C++, link the same C run-time library as the project does.
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+# With Visual C++, link the same C run-time library as the project does: the static one, as
+# CMAKE_MSVC_RUNTIME_LIBRARY names it. GoogleTest asks for an older CMake, which would leave that
+# variable unread and the library to the compiler's default.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(CMAKE_POLICY_DEFAULT_CMP0091 NEW)
 add_subdirectory(${VANTREL_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest
                  EXCLUDE_FROM_ALL SYSTEM)

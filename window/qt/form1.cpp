@@ -125,8 +125,9 @@ void Form1::NameControlsForAssistiveTools() {
   // edit field carries it too: on some platforms a combo box's own name is the text it shows.
   for (const form::ControlDescription& control : form::kForm1.controls) {
     auto* widget = Child<QWidget>(control.name);
-    if (!control.buddy.empty())
+    if (!control.buddy.empty()) {
       static_cast<QLabel*>(widget)->setBuddy(Child<QWidget>(control.buddy));
+    }
     if (!control.accessibleName.empty()) {
       widget->setAccessibleName(FromAscii(control.accessibleName));
       if (auto* combo = qobject_cast<QComboBox*>(widget)) {

@@ -69,9 +69,8 @@ bool LoadedForm::Load() {
 }
 
 void LoadedForm::TearDown() {
-  if (form) {
-    form.reset();
-  }
+  form.reset();
+  // What the window left behind, its quit message among it, is not the next test's.
   MSG message{};
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
   if (comInitialized_) ::CoUninitialize();
