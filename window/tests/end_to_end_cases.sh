@@ -3,7 +3,8 @@
 # Sourced by the end-to-end runners: runs the cases of end_to_end_cases.tsv one by one. It writes
 # the data files itself and leaves what a user does and sees to the runner's ui_* functions:
 #   ui_start EXPECTED  ui_type TEXT  ui_enter TEXT  ui_pick N TEXT_HEX  ui_type_metro TEXT
-#   ui_click CONTROL  ui_results EXPECTED_HEX  ui_focus CONTROL  ui_fatal FILE MESSAGE  ui_close
+#   ui_click CONTROL  ui_results EXPECTED_HEX  ui_entry EXPECTED_HEX  ui_focus CONTROL
+#   ui_geometry CONTROL "L T W H"  ui_fatal FILE MESSAGE  ui_close
 #   ui_exit STATUS  ui_held FILE  ui_stop (ends a program that is still running)
 # A ui_* function that returns non-zero ends its case there (the rest of it cannot be judged).
 # The runner sets `failures` (and uses `check` from x11_session.sh).
@@ -91,9 +92,12 @@ run_action() {  # run_action FOLDER SYSTEM ACTION TARGET TEXT; non-zero ends the
     enter) ui_enter "$text" ;;
     pick) ui_pick "$target" "$(utf8_hex_of_1252 "$text")" ;;
     type-metro) ui_type_metro "$text" ;;
+    key) xdotool key "$text" ;;
     click) ui_click "$target" ;;
     results) ui_results "$(utf8_hex_of_1252 "$text")" ;;
+    entry) ui_entry "$(utf8_hex_of_1252 "$text")" ;;
     focus) ui_focus "$target" ;;
+    geometry) ui_geometry "$target" "$text" ;;
     fatal) ui_fatal "$target" "$text" ;;
     close) ui_close ;;
     exit) ui_exit "$text" ;;

@@ -127,11 +127,15 @@ ui_click() {
   click_at "${centre[@]}"
 }
 ui_results() { wait_text Text2 "$1" || true; }
+ui_entry() { wait_text Text1 "$1" || true; }
 ui_focus() {
   local id
   id=$(control_id "$1")
   probe wait-focus "${form[@]}" "$id" 5 && check "the focus is in $1" "$id" "$id" ||
     check "the focus is in $1" "$id" "$(probe focus "${form[@]}")"
+}
+ui_geometry() {
+  check "$1 is at $2" "$2" "$(probe rect "${form[@]}" "$(control_id "$1")")"
 }
 ui_fatal() {  # the box's text through WM_GETTEXT; closed as a user would, by its button
   probe wait "${box[@]}" 10 || { check "a message box reports: $2" yes no; return 1; }

@@ -96,6 +96,14 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+// A top-level window's caption as the system keeps it: asked without waiting for a program that
+// is busy (a lookup may read a gibibyte before it answers again).
+std::wstring CaptionOf(HWND window) {
+  wchar_t caption[512] = {};
+  ::GetWindowTextW(window, caption, 512);
+  return caption;
+}
+
 struct Search {
   std::wstring className;
   std::wstring title;
@@ -108,7 +116,7 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
   if (search->className != L"*" && ::_wcsicmp(ClassOf(window).c_str(), search->className.c_str())) {
     return TRUE;
   }
-  if (TextOf(window) != search->title) return TRUE;
+  if (CaptionOf(window) != search->title) return TRUE;
   search->found = window;
   return FALSE;
 }
@@ -126,7 +134,7 @@ BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
   char position[96];
   std::snprintf(position, sizeof position, "%p %ld %ld %ld %ld ", static_cast<void*>(window),
                 rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-  Write(position + Utf8(ClassOf(window)) + " \"" + Utf8(TextOf(window)) + "\"\n");
+  Write(position + Utf8(ClassOf(window)) + " \"" + Utf8(CaptionOf(window)) + "\"\n");
   return TRUE;
 }
 
