@@ -12,12 +12,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/cities.txt ${PROJECT_SOURCE_DIR}/data/m
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/copyright DESTINATION . RENAME copyright.txt)
 
-# MinGW builds link everything statically; a Visual C++ build may need its run-time libraries on
-# machines that lack them.
-if(MSVC)
-  set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
-  include(InstallRequiredSystemLibraries)
-endif()
+# No run-time libraries to ship: MinGW and Visual C++ builds alike link them statically.
 
 set(CPACK_PACKAGE_NAME vantrel-area-code)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
