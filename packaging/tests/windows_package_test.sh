@@ -92,6 +92,11 @@ for file in "${files[@]}"; do
     "$(yes_if cmp -s "$install_dir/$file" "$work/unzipped/$top/$file")"
 done
 check "the uninstall entry is registered" yes "$(yes_if registry_key_exists "$uninstall_key")"
+registry_value() {  # registry_value KEY NAME: the value's data, as reg.exe lists it
+  run_wine reg.exe query "$1" /v "$2" | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+}
+check "the entry names the program" "$app" "$(registry_value "$uninstall_key" DisplayName)"
+check "the entry names version 1.00" 1.00 "$(registry_value "$uninstall_key" DisplayVersion)"
 
 shortcut=$(shortcuts | grep "/$app.lnk\$" || true)
 check "one Start-menu shortcut" 1 "$(grep -c . <<<"$shortcut" || true)"
