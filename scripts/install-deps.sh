@@ -7,7 +7,8 @@ set -euo pipefail
 run_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)
 test_packages=(googletest libgtest-dev libbenchmark-dev libxcb1-dev locales xvfb xdotool xclip x11-utils
                imagemagick clang libclang-rt-14-dev clang-tidy clang-format cppcheck python3
-               desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64-posix wine wine64)
+               desktop-file-utils appstream dpkg-dev g++-mingw-w64-x86-64-posix wine wine64
+               nsis unzip)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;

@@ -4,7 +4,8 @@
 #   dev:     every unit, window and end-to-end test, the shipped-data checks and static analysis
 #   asan:    the same suite under the address and undefined-behaviour sanitizers
 #   fuzz:    each libFuzzer target for a bounded time (VANTREL_FUZZ_SECONDS, 30 by default)
-#   windows: the lookup library and its tests built for Windows with MinGW-w64, run under wine
+#   windows: the native Windows program and its tests built with MinGW-w64, run under wine, the
+#            window tests, end-to-end runs and the package test on an Xvfb of their own
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
