@@ -140,7 +140,7 @@ ui_geometry() {
 ui_fatal() {  # the box's text through WM_GETTEXT; closed as a user would, by its button
   probe wait "${box[@]}" 10 || { check "a message box reports: $2" yes no; return 1; }
   local text first rest button client
-  text=$(probe text "${box[@]}" Static | tr -d '\r')
+  text=$(probe wait-some-text "${box[@]}" Static 10 | tr -d '\r')
   first=${text%%$'\n'*}
   rest=${text#*$'\n'}
   check "the message box reports: $2" "$2" "$first"

@@ -23,6 +23,7 @@ const char kUsage[] =
     "  wait CLASS TITLE [SECONDS]             until a visible window of CLASS and TITLE is there\n"
     "  gone CLASS TITLE [SECONDS]             until none is\n"
     "  text CLASS TITLE [CONTROL]             the window's or a control's text, UTF-8\n"
+    "  wait-some-text CLASS TITLE CONTROL [SECONDS]   until the control has a text, then that\n"
     "  wait-text CLASS TITLE CONTROL EXPECTED [SECONDS]   until the text is EXPECTED (- reads it\n"
     "                                         from standard input, UTF-8)\n"
     "  focus CLASS TITLE                      the ID of the control that has the keyboard focus\n"
@@ -270,6 +271,17 @@ int OnWindow(const std::string& command, const std::vector<std::string>& args) {
 
   if (command == "text") {
     Write(Utf8(TextOf(target)));
+  } else if (command == "wait-some-text") {
+    // A dialog may be on the screen before its controls' texts are set.
+    std::wstring text;
+    if (!WaitFor(SecondsArgument(args, 4), [&] {
+          const HWND now = FindControl(top, control);
+          text = now != nullptr ? TextOf(now) : std::wstring();
+          return !text.empty();
+        })) {
+      return Fail("timed out waiting for a text in " + control);
+    }
+    Write(Utf8(text));
   } else if (command == "wait-text" && args.size() >= 5) {
     const std::wstring expected = Wide(args[4] == "-" ? ReadStandardInput() : args[4]);
     if (!WaitFor(SecondsArgument(args, 5), [&] { return TextOf(target) == expected; })) {
