@@ -3,6 +3,7 @@
 # centres nearest to them: Fishers, whose exchanges carry Indianapolis' and its neighbours' names.
 
 import collections
+import math
 
 import place_names
 import places as place_lists
@@ -16,6 +17,17 @@ TOWN_FEATURES = {"PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLC", "PPLG"}
 # a few km), whose codes share the place by their exchanges.
 NEAR_FACTOR = 1.2
 NEAR_SLACK_KM = 2
+# A rate centre is one point, but a large one serves a wide ring round it: St. Louis' 137
+# exchanges serve Kirkwood and Webster Groves, 15 to 19 km out, though 636's small Fenton lies
+# nearer. Distances are counted from the edge of a disc round each rate centre, of RADIUS_KM times
+# the root of its exchanges (the area it serves grows with their number), but reaching at most
+# CAP of the way to the nearest rate centre of another code, so that a large city's disc does not
+# swallow a neighbouring city of its own code (Oakland beside San Francisco). A place within
+# REACH_FACTOR of the disc's radius may take it from another county (St. Louis is a county of its
+# own).
+RADIUS_KM = 1.5
+CAP = 0.75
+REACH_FACTOR = 1.25
 # A rate centre named after a part of a city (Van Nuys, North York) lies where that part does,
 # when the gazetteer has one place of the name within this distance of the city.
 PART_KM = 40
@@ -36,29 +48,53 @@ class RateCentres:
 
     def __init__(self):
         self.by_region = collections.defaultdict(dict)
+        self._radius = {}
 
     def add(self, place, code, exchanges):
         spots = self.by_region[place.region]
         spot = spots.setdefault((place.lat, place.lon), (place, collections.Counter()))
         spot[1][code] += exchanges
+        self._radius.clear()
+
+    def radius(self, region, spot, skip=None):
+        """The radius of the disc a rate centre serves: RADIUS_KM times the root of its
+        exchanges, at most CAP of the way to the nearest rate centre of another code (leaving
+        out the spot `skip`)."""
+        key = (region, spot)
+        if key not in self._radius:
+            spots = self.by_region[region]
+            code, own = top_code(spots[spot][1]), radius_km(spots[spot][1])
+            # Only rate centres within own / CAP can bind the disc; a degree of latitude is
+            # 111 km, which rules most out without a distance.
+            window = own / CAP
+            others = sorted((place_lists.distance_km(spot, there), there) for there, (_, counts)
+                            in spots.items() if abs(there[0] - spot[0]) * 111 <= window and
+                            top_code(counts) != code)
+            self._radius[key] = (own, [(away, there) for away, there in others[:2]
+                                       if away <= window])
+        own, others = self._radius[key]
+        other = next((away for away, there in others if there != skip), math.inf)
+        return min(own, CAP * other)
 
     def nearest(self, place, skip=None):
         """The exchanges by code of the rate centres nearest to a place (leaving out the spot
-        `skip`): those of its own county where one lies there, else of its state or province.
+        `skip`), by the distance to the edge of their discs (see RADIUS_KM): those of its own
+        county or whose disc reaches it where one lies there, else of its state or province.
         An empty count where its region has none."""
         here = (place.lat, place.lon)
         spots = self.by_region.get(place.region, {})
-        pool = [spot for spot in spots if spot != skip]
-        same_county = [spot for spot in pool if place.county and
-                       spots[spot][0].county == place.county]
-        found = sorted((place_lists.distance_km(here, spot), spot)
-                       for spot in same_county or pool)
+        away = {spot: place_lists.distance_km(here, spot) for spot in spots if spot != skip}
+        same_county = [spot for spot in away if place.county and
+                       (spots[spot][0].county == place.county or
+                        away[spot] <= REACH_FACTOR * self.radius(place.region, spot, skip))]
+        found = sorted((max(away[spot] - self.radius(place.region, spot, skip), 0), spot)
+                       for spot in same_county or away)
         counts = collections.Counter()
         if not found:
             return counts
         reach = found[0][0] * NEAR_FACTOR + NEAR_SLACK_KM
-        for away, spot in found:
-            if away > reach:
+        for edge, spot in found:
+            if edge > reach:
                 break
             counts.update(spots[spot][1])
         return counts
@@ -78,6 +114,11 @@ class RateCentres:
                 tried += 1
                 agreed += same_service(top_code(guess), top_code(counts))
         return agreed, tried
+
+
+def radius_km(counts):
+    """The radius of the disc a rate centre of these exchanges (by code) serves."""
+    return RADIUS_KM * math.sqrt(sum(counts.values()))
 
 
 def top_code(counts):
