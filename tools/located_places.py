@@ -37,6 +37,11 @@ PART_KM = 40
 # whose figure another place of its region within COPY_KM repeats to the person.
 COPY_KM = 30
 COPY_RATIO = 0.1
+# GeoNames lists some US places twice: under the census name of two places joined (Oxon
+# Hill-Glassmanor, Suitland-Silver Hill) beside the current one of either part (Oxon Hill,
+# Suitland). A US town whose hyphened name has a part that is the name of a place of its county
+# within this distance is that place. (Other second names are corrected in source_files.py.)
+TWIN_KM = 8
 # New York City's counties, whose neighbourhoods GeoNames lists as towns: the city's codes
 # list its boroughs.
 NEW_YORK_CITY_COUNTIES = {"36005", "36047", "36061", "36081", "36085"}
@@ -152,7 +157,25 @@ def unnamed_towns(places, named, rate_centre_keys):
             continue
         if not copied_figure(place, key, by_region[place.region]):
             found.append(place)
-    return found
+    by_county = collections.defaultdict(list)
+    for other in places:
+        if id(other) in named:
+            by_county[(other.region, other.county)].append(other)
+    for other in found:
+        by_county[(other.region, other.county)].append(other)
+    return [place for place in found if not twin(place, by_county[(place.region, place.county)])]
+
+
+def twin(place, neighbours):
+    """Whether a town to place is another place under a joined census name (see TWIN_KM), of
+    its county's `neighbours` (the places that rate centres name, and the towns to place)."""
+    parts = place.name.split("-")
+    if place.country != "US" or len(parts) < 2:
+        return False
+    keys = {place_names.name_key(part) for part in parts}
+    return any(other is not place and place_names.name_key(other.name) in keys and
+               place_lists.distance_km((place.lat, place.lon), (other.lat, other.lon)) <= TWIN_KM
+               for other in neighbours)
 
 
 def part_of_a_city(place):

@@ -79,6 +79,9 @@ for _part, _city in (("Ancaster", "Hamilton"), ("Stoney Creek", "Hamilton"),
 for _part in ("Dartmouth", "Bedford", "Lower Sackville", "Sackville"):
     OTHER_NAMES[(_part, "NS")] = "Halifax"
 OTHER_NAMES[("Ladner", "BC")] = "Delta"
+# Helena and West Helena (Arkansas) merged in 2006 as the City of Helena-West Helena.
+for _part in ("Helena", "West Helena"):
+    OTHER_NAMES[(_part, "AR")] = "Helena-West Helena"
 # Lexington and Fayette County merged in 1974 as Lexington-Fayette, known as Lexington.
 OTHER_NAMES[("Lexington-Fayette", "KY")] = "Lexington"
 OTHER_NAMES.update({

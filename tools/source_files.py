@@ -39,6 +39,17 @@ PLACE_FIXES = {
     ("East Chattanooga", "US", "TN", "154024"): {"population": "0"},
     ("West Lynchburg", "US", "VA", "65517"): {"population": "0"},
     ("East Florence", "US", "AL", "35733"): {"population": "0"},
+    # Second entries of one place under another name (US Census 2020 place names): the City of
+    # Marco Island, the Town of Hilton Head Island, the City of Agoura Hills, and Lealman, the
+    # census-designated place called West and East Lealman until 2010; and Derry (New Hampshire),
+    # a town of 34,317 (US Census 2020), whose figure GeoNames gives its Derry Village and gives
+    # the town the figure of the village's census-designated place.
+    ("Marco", "US", "FL", "14879"): {"population": "0"},
+    ("Hilton Head", "US", "SC", "37099"): {"population": "0"},
+    ("Agoura", "US", "CA", "20537"): {"population": "0"},
+    ("West and East Lealman", "US", "FL", "21924"): {"population": "0"},
+    ("Derry Village", "US", "NH", "34539"): {"population": "0"},
+    ("Derry", "US", "NH", "22015"): {"population": "34317"},
 }
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]

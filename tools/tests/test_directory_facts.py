@@ -56,6 +56,7 @@ BEFORE = [
     (867, "Iqaluit (NU)", "Rankin Inlet (NU)", CA_CITIES),
     (306, "Regina", "Prince Albert", CA_CITIES),
     (905, "Oshawa", "Whitby", CA_CITIES + " (Oshawa 175,383, Whitby 138,501)"),
+    (603, "Derry", "Dover", "US Census 2020: Derry town 34,317, Dover city 32,741"),
     (706, "Augusta", "Athens", "US Census 2010: Augusta-Richmond County 195,844, Athens-Clarke "
      "County 115,452 (consolidated governments)"),
 ]
@@ -186,6 +187,23 @@ NOT_SHOWN = [
      "city is Lexington, listed once"),
     (423, "East Chattanooga", "City of Chattanooga: East Chattanooga is one of its "
      "neighborhoods"),
+    # St. Louis County's inner suburbs, which the St. Louis rate centre serves.
+    (636, "Kirkwood", "Wikipedia, Area code 314 (636 serves the outer suburbs)"),
+    (636, "Webster Groves", "Wikipedia, Area code 314"),
+    (636, "Affton", "Wikipedia, Area code 314"),
+    (636, "Lemay", "Wikipedia, Area code 314"),
+    # One place listed once, under its current name (US Census 2020 place names).
+    (301, "Oxon Hill-Glassmanor",
+     "US Census 2020: Oxon Hill CDP (Oxon Hill-Glassmanor until 2010)"),
+    (301, "Suitland-Silver Hill",
+     "US Census 2020: Suitland CDP (Suitland-Silver Hill until 2010)"),
+    (727, "West and East Lealman", "US Census 2020: Lealman CDP (so named since 2010)"),
+    (239, "Marco", "US Census 2020: Marco Island city, Florida"),
+    (854, "Hilton Head", "US Census 2020: Hilton Head Island town, South Carolina"),
+    (870, "Helena", "City of Helena-West Helena: Helena and West Helena merged in 2006"),
+    (870, "West Helena", "City of Helena-West Helena"),
+    (747, "Agoura", "US Census 2020: Agoura Hills city, California"),
+    (603, "Derry Village", "US Census 2020: Derry town, New Hampshire, 34,317"),
 ]
 # A core city that a code serves only a sliver of never leads it: (code, city, reference).
 NOT_FIRST = [
@@ -205,6 +223,15 @@ PLACED = [
     (763, "Coon Rapids", "Wikipedia, Area code 763"), (763, "Blaine", "Wikipedia, Area code 763"),
     (770, "Sandy Springs", "Wikipedia, Area codes 404, 470, 678, 770 and 943"),
     (450, "Brossard", "Wikipedia, Area codes 450, 579 and 354 (Montreal's South Shore)"),
+    (314, "Kirkwood", "Wikipedia, Area code 314"),
+    (314, "Webster Groves", "Wikipedia, Area code 314"),
+    (314, "Affton", "Wikipedia, Area code 314"),
+    (301, "Oxon Hill", "US Census 2020: Oxon Hill CDP, Prince George's County"),
+    (301, "Suitland", "US Census 2020: Suitland CDP"),
+    (727, "Lealman", "US Census 2020: Lealman CDP"),
+    (239, "Marco Island", "US Census 2020"), (854, "Hilton Head Island", "US Census 2020"),
+    (870, "Helena-West Helena", "City of Helena-West Helena"),
+    (747, "Agoura Hills", "US Census 2020"), (603, "Derry", "US Census 2020: Derry town"),
     # Towns far from their code's other places, which no namesake of another code claims.
     (760, "California City", "Wikipedia, Area codes 760 and 442: Kern County, Mojave Desert"),
     (819, "La Tuque", "Wikipedia, Area codes 819, 873 and 468: Haute-Mauricie"),
