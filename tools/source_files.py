@@ -50,6 +50,31 @@ PLACE_FIXES = {
     ("West and East Lealman", "US", "FL", "21924"): {"population": "0"},
     ("Derry Village", "US", "NH", "34539"): {"population": "0"},
     ("Derry", "US", "NH", "22015"): {"population": "34317"},
+    # Figures GeoNames gives a place that is not a town of that size: Lutes Mountain, a rural
+    # community of Moncton parish (Statistics Canada 2021 counts no such municipality); a village
+    # of Clearfield County given the figure of York County's Shiloh (11,218); and two points in
+    # Mauricie given the figures of Laurentides, merged into Saint-Lin-Laurentides in 2000, and
+    # of Sainte-Catherine in Montérégie (Commission de toponymie du Québec).
+    ("Lutes Mountain", "CA", "04", "16311"): {"population": "0"},
+    ("Shiloh", "US", "PA", "11217"): {"population": "0"},
+    ("Laurentides", "CA", "10", "12710"): {"population": "0"},
+    ("Sainte-Catherine", "CA", "10", "16211"): {"population": "0"},
+    # Municipalities that GeoNames gives no figure, ranked below villages: Statistics Canada 2021
+    # (census subdivisions) and US Census 2020 (towns and townships).
+    ("Whitby", "CA", "08", "0"): {"population": "138501"},
+    ("Whitchurch-Stouffville", "CA", "08", "0"): {"population": "49864"},
+    ("Grimsby", "CA", "08", "0"): {"population": "28883"},
+    ("Tillsonburg", "CA", "08", "0"): {"population": "18615"},
+    ("Sidney", "CA", "02", "0"): {"population": "12318"},
+    ("Gander", "CA", "05", "0"): {"population": "11880"},
+    ("Brick", "US", "NJ", "0"): {"population": "73620"},
+    ("Middletown", "US", "NJ", "0"): {"population": "67106"},
+    ("Bensalem", "US", "PA", "0"): {"population": "62707"},
+    ("Abington", "US", "PA", "0"): {"population": "58502"},
+    ("Southington", "US", "CT", "0"): {"population": "43501"},
+    ("Hillsborough", "US", "NJ", "0"): {"population": "43276"},
+    ("Clifton Park", "US", "NY", "0"): {"population": "38029"},
+    ("Bloomfield", "US", "CT", "0"): {"population": "21535"},
 }
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]

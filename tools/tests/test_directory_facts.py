@@ -57,6 +57,12 @@ BEFORE = [
     (306, "Regina", "Prince Albert", CA_CITIES),
     (905, "Oshawa", "Whitby", CA_CITIES + " (Oshawa 175,383, Whitby 138,501)"),
     (603, "Derry", "Dover", "US Census 2020: Derry town 34,317, Dover city 32,741"),
+    (905, "Whitby", "Ajax", CA_CITIES + " (Whitby 138,501, Ajax 126,666)"),
+    (905, "Whitchurch-Stouffville", "Grimsby", CA_CITIES + " (49,864 and 28,883)"),
+    (732, "Brick", "New Brunswick", "US Census 2020: Brick township 73,620, New Brunswick "
+     "city 55,266"),
+    (215, "Bensalem", "Levittown", "US Census 2020: Bensalem township 62,707, Levittown CDP "
+     "52,699"),
     (706, "Augusta", "Athens", "US Census 2010: Augusta-Richmond County 195,844, Athens-Clarke "
      "County 115,452 (consolidated governments)"),
 ]
@@ -204,6 +210,14 @@ NOT_SHOWN = [
     (870, "West Helena", "City of Helena-West Helena"),
     (747, "Agoura", "US Census 2020: Agoura Hills city, California"),
     (603, "Derry Village", "US Census 2020: Derry town, New Hampshire, 34,317"),
+    # Gazetteer figures of another place.
+    (428, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
+    (506, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
+    (814, "Shiloh", "US Census 2020: Shiloh CDP (11,218) is in York County, 717's"),
+    (367, "Laurentides", "Commission de toponymie du Québec: Laurentides merged into "
+     "Saint-Lin–Laurentides in 2000 (450)"),
+    (468, "Sainte-Catherine", "Commission de toponymie du Québec: Sainte-Catherine is in "
+     "Montérégie (450)"),
 ]
 # A core city that a code serves only a sliver of never leads it: (code, city, reference).
 NOT_FIRST = [
