@@ -59,6 +59,8 @@ PLACE_FIXES = {
     ("Shiloh", "US", "PA", "11217"): {"population": "0"},
     ("Laurentides", "CA", "10", "12710"): {"population": "0"},
     ("Sainte-Catherine", "CA", "10", "16211"): {"population": "0"},
+    # White Rock (BC), a city of 21,939 (Statistics Canada 2021), with a figure three times that.
+    ("White Rock", "CA", "02", "66450"): {"population": "21939"},
     # Municipalities that GeoNames gives no figure, ranked below villages: Statistics Canada 2021
     # (census subdivisions) and US Census 2020 (towns and townships).
     ("Whitby", "CA", "08", "0"): {"population": "138501"},

@@ -210,6 +210,19 @@ NOT_SHOWN = [
     (870, "West Helena", "City of Helena-West Helena"),
     (747, "Agoura", "US Census 2020: Agoura Hills city, California"),
     (603, "Derry Village", "US Census 2020: Derry town, New Hampshire, 34,317"),
+    # Former towns of merged cities and districts of cities.
+    (705, "Valley East", "City of Greater Sudbury: one of its communities since 2001"),
+    (249, "Rayside-Balfour", "City of Greater Sudbury: one of its communities since 2001"),
+    (819, "Buckingham", "Ville de Gatineau: Buckingham merged into it in 2002"),
+    (873, "le Plateau", "Ville de Gatineau: le Plateau is one of its districts"),
+    (418, "Hauterive", "Ville de Baie-Comeau: Hauterive merged into it in 1982"),
+    (613, "Queenswood Heights", "City of Ottawa: a neighbourhood of Orléans"),
+    (604, "West End", "City of Vancouver: the West End is one of its neighbourhoods"),
+    (216, "Collinwood", "City of Cleveland: one of its neighborhoods"),
+    (216, "Hough", "City of Cleveland: one of its neighborhoods"),
+    (216, "Detroit-Shoreway", "City of Cleveland: one of its neighborhoods"),
+    (832, "Alief", "City of Houston: Alief is one of its super neighborhoods"),
+    (602, "Alhambra", "City of Phoenix: Alhambra is one of its urban villages"),
     # Gazetteer figures of another place.
     (428, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
     (506, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
@@ -246,6 +259,12 @@ PLACED = [
     (239, "Marco Island", "US Census 2020"), (854, "Hilton Head Island", "US Census 2020"),
     (870, "Helena-West Helena", "City of Helena-West Helena"),
     (747, "Agoura Hills", "US Census 2020"), (603, "Derry", "US Census 2020: Derry town"),
+    # Real towns beside a large city stay, though GeoNames files them like its districts.
+    (514, "Westmount", "Statistics Canada 2021: Westmount (V), a city of its own"),
+    (514, "Mont-Royal", "Statistics Canada 2021: Mont-Royal (V)"),
+    (626, "Monterey Park", "US Census 2020: Monterey Park city, 61,096"),
+    (614, "Upper Arlington", "US Census 2020: Upper Arlington city"),
+    (216, "East Cleveland", "US Census 2020: East Cleveland city"),
     # Towns far from their code's other places, which no namesake of another code claims.
     (760, "California City", "Wikipedia, Area codes 760 and 442: Kern County, Mojave Desert"),
     (819, "La Tuque", "Wikipedia, Area codes 819, 873 and 468: Haute-Mauricie"),
