@@ -60,7 +60,8 @@ for _part in ("Jamaica Plain", "Dorchester", "Roxbury", "Hyde Park", "West Roxbu
               "East Boston"):
     OTHER_NAMES[(_part, "MA")] = "Boston"
 # Montréal's boroughs, and towns merged into a city of another name: Saguenay (2002), Longueuil's
-# and Laval's boroughs, Hamilton and Greater Sudbury (2001), Vaughan's Concord, Rimouski's Bic.
+# and Laval's boroughs, Hamilton and Greater Sudbury (2001), Vaughan's Concord, Rimouski's Bic;
+# Georgetown, Bolton and Brooklin, communities of Halton Hills, Caledon and Whitby since 1974.
 for _part in ("Saint-Laurent", "Verdun"):
     OTHER_NAMES[(_part, "QC")] = "Montr\u00e9al"
 for _part, _city in (("Chicoutimi", "Saguenay"), ("Jonqui\u00e8re", "Saguenay"),
@@ -72,7 +73,8 @@ for _part, _city in (("Ancaster", "Hamilton"), ("Stoney Creek", "Hamilton"),
                      ("Mount Hope", "Hamilton"), ("Concord", "Vaughan"),
                      ("Lively", "Greater Sudbury"), ("Val Caron", "Greater Sudbury"),
                      ("Hanmer", "Greater Sudbury"), ("Garson", "Greater Sudbury"),
-                     ("Chelmsford", "Greater Sudbury")):
+                     ("Chelmsford", "Greater Sudbury"), ("Georgetown", "Halton Hills"),
+                     ("Bolton", "Caledon"), ("Brooklin", "Whitby")):
     OTHER_NAMES[(_part, "ON")] = _city
 # Halifax Regional Municipality took in Dartmouth, Bedford and Sackville in 1996; Delta (BC)
 # holds Ladner, which GeoNames lists with a population of 200,000.

@@ -69,6 +69,8 @@ PLACE_FIXES = {
     ("Tillsonburg", "CA", "08", "0"): {"population": "18615"},
     ("Sidney", "CA", "02", "0"): {"population": "12318"},
     ("Gander", "CA", "05", "0"): {"population": "11880"},
+    ("Caledon", "CA", "08", "0"): {"population": "76581"},
+    ("Halton Hills", "CA", "08", "0"): {"population": "62951"},
     ("Brick", "US", "NJ", "0"): {"population": "73620"},
     ("Middletown", "US", "NJ", "0"): {"population": "67106"},
     ("Bensalem", "US", "PA", "0"): {"population": "62707"},

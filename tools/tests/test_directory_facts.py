@@ -59,6 +59,7 @@ BEFORE = [
     (603, "Derry", "Dover", "US Census 2020: Derry town 34,317, Dover city 32,741"),
     (905, "Whitby", "Ajax", CA_CITIES + " (Whitby 138,501, Ajax 126,666)"),
     (905, "Whitchurch-Stouffville", "Grimsby", CA_CITIES + " (49,864 and 28,883)"),
+    (905, "Halton Hills", "Grimsby", CA_CITIES + " (Halton Hills 62,951)"),
     (732, "Brick", "New Brunswick", "US Census 2020: Brick township 73,620, New Brunswick "
      "city 55,266"),
     (215, "Bensalem", "Levittown", "US Census 2020: Bensalem township 62,707, Levittown CDP "
