@@ -230,10 +230,10 @@ NOT_SHOWN = [
     (428, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
     (506, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
     (814, "Shiloh", "US Census 2020: Shiloh CDP (11,218) is in York County, 717's"),
-    (367, "Laurentides", "Commission de toponymie du Québec: Laurentides merged into "
-     "Saint-Lin–Laurentides in 2000 (450)"),
-    (468, "Sainte-Catherine", "Commission de toponymie du Québec: Sainte-Catherine is in "
-     "Montérégie (450)"),
+    (367, "Laurentides", "Commission de toponymie du Qu\u00e9bec: Laurentides merged into "
+     "Saint-Lin\u2013Laurentides in 2000 (450)"),
+    (468, "Sainte-Catherine", "Commission de toponymie du Qu\u00e9bec: Sainte-Catherine is in "
+     "Mont\u00e9r\u00e9gie (450)"),
 ]
 # A core city that a code serves only a sliver of never leads it: (code, city, reference).
 NOT_FIRST = [
