@@ -19,15 +19,17 @@ NEAR_FACTOR = 1.2
 NEAR_SLACK_KM = 2
 # A rate centre is one point, but a large one serves a wide ring round it: St. Louis' 137
 # exchanges serve Kirkwood and Webster Groves, 15 to 19 km out, though 636's small Fenton lies
-# nearer. Distances are counted from the edge of a disc round each rate centre, of RADIUS_KM times
-# the root of its exchanges (the area it serves grows with their number), but reaching at most
-# CAP of the way to the nearest rate centre of another code, so that a large city's disc does not
-# swallow a neighbouring city of its own code (Oakland beside San Francisco). A place within
-# REACH_FACTOR of the disc's radius may take it from another county (St. Louis is a county of its
-# own).
+# nearer. Distances are counted from the edge of a disc round each large rate centre, of RADIUS_KM
+# times the root of its exchanges beyond the first SMALL (the area it serves grows with their
+# number; a town's rate centre of a few dozen exchanges is a point, so that Brockton's 19 do not
+# take Rockland from 781's Whitman), but reaching at most CAP of the way to the nearest rate centre
+# of another code, so that a large city's disc does not swallow a neighbouring city of its own code
+# (Oakland beside San Francisco). A place within REACH_FACTOR of the disc's radius may take it from
+# another county (St. Louis is a county of its own).
 RADIUS_KM = 1.5
-CAP = 0.75
-REACH_FACTOR = 1.25
+CAP = 0.6
+REACH_FACTOR = 1.5
+SMALL = 30
 # A rate centre named after a part of a city (Van Nuys, North York) lies where that part does,
 # when the gazetteer has one place of the name within this distance of the city.
 PART_KM = 40
@@ -62,9 +64,8 @@ class RateCentres:
         self._radius.clear()
 
     def radius(self, region, spot, skip=None):
-        """The radius of the disc a rate centre serves: RADIUS_KM times the root of its
-        exchanges, at most CAP of the way to the nearest rate centre of another code (leaving
-        out the spot `skip`)."""
+        """The radius of the disc a rate centre serves (see radius_km), at most CAP of the way
+        to the nearest rate centre of another code (leaving out the spot `skip`)."""
         key = (region, spot)
         if key not in self._radius:
             spots = self.by_region[region]
@@ -97,11 +98,15 @@ class RateCentres:
         counts = collections.Counter()
         if not found:
             return counts
+        # Those near it by both measures: a large city's disc edge near a town beside a small
+        # rate centre does not share the town (Los Angeles' with Monterey Park, Alhambra's).
         reach = found[0][0] * NEAR_FACTOR + NEAR_SLACK_KM
+        plain_reach = away[found[0][1]] * NEAR_FACTOR + NEAR_SLACK_KM
         for edge, spot in found:
             if edge > reach:
                 break
-            counts.update(spots[spot][1])
+            if away[spot] <= plain_reach:
+                counts.update(spots[spot][1])
         return counts
 
     def agreement(self, same_service):
@@ -122,8 +127,9 @@ class RateCentres:
 
 
 def radius_km(counts):
-    """The radius of the disc a rate centre of these exchanges (by code) serves."""
-    return RADIUS_KM * math.sqrt(sum(counts.values()))
+    """The radius of the disc a rate centre of these exchanges (by code) serves: none for a
+    small one."""
+    return RADIUS_KM * math.sqrt(max(sum(counts.values()) - SMALL, 0))
 
 
 def top_code(counts):
