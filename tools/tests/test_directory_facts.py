@@ -211,6 +211,11 @@ NOT_SHOWN = [
     (870, "West Helena", "City of Helena-West Helena"),
     (747, "Agoura", "US Census 2020: Agoura Hills city, California"),
     (603, "Derry Village", "US Census 2020: Derry town, New Hampshire, 34,317"),
+    # Towns beside a small rate centre of their own code, not a large one's of another.
+    (774, "Rockland", "Wikipedia, Area code 781 (Plymouth County's north: Rockland, Abington)"),
+    (774, "Abington", "Wikipedia, Area code 781"),
+    (862, "Lyndhurst", "Wikipedia, Area code 201 (Bergen County)"),
+    (779, "Lake in the Hills", "Wikipedia, Area code 847 (McHenry County's southeast)"),
     # Former towns of merged cities and districts of cities.
     (705, "Valley East", "City of Greater Sudbury: one of its communities since 2001"),
     (249, "Rayside-Balfour", "City of Greater Sudbury: one of its communities since 2001"),
