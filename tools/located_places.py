@@ -17,15 +17,14 @@ TOWN_FEATURES = {"PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLC", "PPLG"}
 # a few km), whose codes share the place by their exchanges.
 NEAR_FACTOR = 1.2
 NEAR_SLACK_KM = 2
-# A rate centre is one point, but a large one serves a wide ring round it: St. Louis' 137
-# exchanges serve Kirkwood and Webster Groves, 15 to 19 km out, though 636's small Fenton lies
-# nearer. Distances are counted from the edge of a disc round each large rate centre, of RADIUS_KM
-# times the root of its exchanges beyond the first SMALL (the area it serves grows with their
-# number; a town's rate centre of a few dozen exchanges is a point, so that Brockton's 19 do not
-# take Rockland from 781's Whitman), but reaching at most CAP of the way to the nearest rate centre
-# of another code, so that a large city's disc does not swallow a neighbouring city of its own code
-# (Oakland beside San Francisco). A place within REACH_FACTOR of the disc's radius may take it from
-# another county (St. Louis is a county of its own).
+# The rate centres of a place's own county share it by their plain distance, but a large one
+# serves a wide ring round it beyond its county too: St. Louis, a county of its own whose 137
+# exchanges serve Kirkwood and Webster Groves in St. Louis County, 15 to 19 km out, though 636's
+# small Fenton lies nearer. From another county's place, distances are counted to the edge of a
+# disc round each large rate centre, of RADIUS_KM times the root of its exchanges beyond the first
+# SMALL (the area it serves grows with their number; a town's rate centre is a point), reaching at
+# most CAP of the way to the nearest rate centre of another code (San Francisco's does not swallow
+# the towns beside Oakland), and a place within REACH_FACTOR of the radius may take it.
 RADIUS_KM = 1.5
 CAP = 0.6
 REACH_FACTOR = 1.5
@@ -82,6 +81,13 @@ class RateCentres:
         other = next((away for away, there in others if there != skip), math.inf)
         return min(own, CAP * other)
 
+    def edge(self, place, spot, away, skip):
+        """The distance from a place to a rate centre's disc; within its own county, to the
+        rate centre itself, since a county's rate centres share it among them."""
+        if self.by_region[place.region][spot][0].county == place.county:
+            return away
+        return max(away - self.radius(place.region, spot, skip), 0)
+
     def nearest(self, place, skip=None):
         """The exchanges by code of the rate centres nearest to a place (leaving out the spot
         `skip`), by the distance to the edge of their discs (see RADIUS_KM): those of its own
@@ -93,7 +99,7 @@ class RateCentres:
         same_county = [spot for spot in away if place.county and
                        (spots[spot][0].county == place.county or
                         away[spot] <= REACH_FACTOR * self.radius(place.region, spot, skip))]
-        found = sorted((max(away[spot] - self.radius(place.region, spot, skip), 0), spot)
+        found = sorted((self.edge(place, spot, away[spot], skip), spot)
                        for spot in same_county or away)
         counts = collections.Counter()
         if not found:
