@@ -3,6 +3,7 @@
 # centres nearest to them: Fishers, whose exchanges carry Indianapolis' and its neighbours' names.
 
 import collections
+import math
 
 import place_names
 import places as place_lists
@@ -16,6 +17,18 @@ TOWN_FEATURES = {"PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLC", "PPLG"}
 # a few km), whose codes share the place by their exchanges.
 NEAR_FACTOR = 1.2
 NEAR_SLACK_KM = 2
+# The rate centres of a place's own county share it by their plain distance, but a large one
+# serves a wide ring round it beyond its county too: St. Louis, a county of its own whose 137
+# exchanges serve Kirkwood and Webster Groves in St. Louis County, 15 to 19 km out, though 636's
+# small Fenton lies nearer. From another county's place, distances are counted to the edge of a
+# disc round each large rate centre, of RADIUS_KM times the root of its exchanges beyond the first
+# SMALL (the area it serves grows with their number; a town's rate centre is a point), reaching at
+# most CAP of the way to the nearest rate centre of another code (San Francisco's does not swallow
+# the towns beside Oakland), and a place within REACH_FACTOR of the radius may take it.
+RADIUS_KM = 1.5
+CAP = 0.6
+REACH_FACTOR = 1.5
+SMALL = 30
 # A rate centre named after a part of a city (Van Nuys, North York) lies where that part does,
 # when the gazetteer has one place of the name within this distance of the city.
 PART_KM = 40
@@ -25,6 +38,11 @@ PART_KM = 40
 # whose figure another place of its region within COPY_KM repeats to the person.
 COPY_KM = 30
 COPY_RATIO = 0.1
+# GeoNames lists some US places twice: under the census name of two places joined (Oxon
+# Hill-Glassmanor, Suitland-Silver Hill) beside the current one of either part (Oxon Hill,
+# Suitland). A US town whose hyphened name has a part that is the name of a place of its county
+# within this distance is that place. (Other second names are corrected in source_files.py.)
+TWIN_KM = 8
 # New York City's counties, whose neighbourhoods GeoNames lists as towns: the city's codes
 # list its boroughs.
 NEW_YORK_CITY_COUNTIES = {"36005", "36047", "36061", "36081", "36085"}
@@ -36,31 +54,65 @@ class RateCentres:
 
     def __init__(self):
         self.by_region = collections.defaultdict(dict)
+        self._radius = {}
 
     def add(self, place, code, exchanges):
         spots = self.by_region[place.region]
         spot = spots.setdefault((place.lat, place.lon), (place, collections.Counter()))
         spot[1][code] += exchanges
+        self._radius.clear()
+
+    def radius(self, region, spot, skip=None):
+        """The radius of the disc a rate centre serves (see radius_km), at most CAP of the way
+        to the nearest rate centre of another code (leaving out the spot `skip`)."""
+        key = (region, spot)
+        if key not in self._radius:
+            spots = self.by_region[region]
+            code, own = top_code(spots[spot][1]), radius_km(spots[spot][1])
+            # Only rate centres within own / CAP can bind the disc; a degree of latitude is
+            # 111 km, which rules most out without a distance.
+            window = own / CAP
+            others = sorted((place_lists.distance_km(spot, there), there) for there, (_, counts)
+                            in spots.items() if abs(there[0] - spot[0]) * 111 <= window and
+                            top_code(counts) != code)
+            self._radius[key] = (own, [(away, there) for away, there in others[:2]
+                                       if away <= window])
+        own, others = self._radius[key]
+        other = next((away for away, there in others if there != skip), math.inf)
+        return min(own, CAP * other)
+
+    def edge(self, place, spot, away, skip):
+        """The distance from a place to a rate centre's disc; within its own county, to the
+        rate centre itself, since a county's rate centres share it among them."""
+        if self.by_region[place.region][spot][0].county == place.county:
+            return away
+        return max(away - self.radius(place.region, spot, skip), 0)
 
     def nearest(self, place, skip=None):
         """The exchanges by code of the rate centres nearest to a place (leaving out the spot
-        `skip`): those of its own county where one lies there, else of its state or province.
+        `skip`), by the distance to the edge of their discs (see RADIUS_KM): those of its own
+        county or whose disc reaches it where one lies there, else of its state or province.
         An empty count where its region has none."""
         here = (place.lat, place.lon)
         spots = self.by_region.get(place.region, {})
-        pool = [spot for spot in spots if spot != skip]
-        same_county = [spot for spot in pool if place.county and
-                       spots[spot][0].county == place.county]
-        found = sorted((place_lists.distance_km(here, spot), spot)
-                       for spot in same_county or pool)
+        away = {spot: place_lists.distance_km(here, spot) for spot in spots if spot != skip}
+        same_county = [spot for spot in away if place.county and
+                       (spots[spot][0].county == place.county or
+                        away[spot] <= REACH_FACTOR * self.radius(place.region, spot, skip))]
+        found = sorted((self.edge(place, spot, away[spot], skip), spot)
+                       for spot in same_county or away)
         counts = collections.Counter()
         if not found:
             return counts
+        # Those near it by both measures: a large city's disc edge near a town beside a small
+        # rate centre does not share the town (Los Angeles' with Monterey Park, Alhambra's).
         reach = found[0][0] * NEAR_FACTOR + NEAR_SLACK_KM
-        for away, spot in found:
-            if away > reach:
+        plain_reach = away[found[0][1]] * NEAR_FACTOR + NEAR_SLACK_KM
+        for edge, spot in found:
+            if edge > reach:
                 break
-            counts.update(spots[spot][1])
+            if away[spot] <= plain_reach:
+                counts.update(spots[spot][1])
         return counts
 
     def agreement(self, same_service):
@@ -78,6 +130,12 @@ class RateCentres:
                 tried += 1
                 agreed += same_service(top_code(guess), top_code(counts))
         return agreed, tried
+
+
+def radius_km(counts):
+    """The radius of the disc a rate centre of these exchanges (by code) serves: none for a
+    small one."""
+    return RADIUS_KM * math.sqrt(max(sum(counts.values()) - SMALL, 0))
 
 
 def top_code(counts):
@@ -111,7 +169,25 @@ def unnamed_towns(places, named, rate_centre_keys):
             continue
         if not copied_figure(place, key, by_region[place.region]):
             found.append(place)
-    return found
+    by_county = collections.defaultdict(list)
+    for other in places:
+        if id(other) in named:
+            by_county[(other.region, other.county)].append(other)
+    for other in found:
+        by_county[(other.region, other.county)].append(other)
+    return [place for place in found if not twin(place, by_county[(place.region, place.county)])]
+
+
+def twin(place, neighbours):
+    """Whether a town to place is another place under a joined census name (see TWIN_KM), of
+    its county's `neighbours` (the places that rate centres name, and the towns to place)."""
+    parts = place.name.split("-")
+    if place.country != "US" or len(parts) < 2:
+        return False
+    keys = {place_names.name_key(part) for part in parts}
+    return any(other is not place and place_names.name_key(other.name) in keys and
+               place_lists.distance_km((place.lat, place.lon), (other.lat, other.lon)) <= TWIN_KM
+               for other in neighbours)
 
 
 def part_of_a_city(place):

@@ -60,7 +60,8 @@ for _part in ("Jamaica Plain", "Dorchester", "Roxbury", "Hyde Park", "West Roxbu
               "East Boston"):
     OTHER_NAMES[(_part, "MA")] = "Boston"
 # Montréal's boroughs, and towns merged into a city of another name: Saguenay (2002), Longueuil's
-# and Laval's boroughs, Hamilton and Greater Sudbury (2001), Vaughan's Concord, Rimouski's Bic.
+# and Laval's boroughs, Hamilton and Greater Sudbury (2001), Vaughan's Concord, Rimouski's Bic;
+# Georgetown, Bolton and Brooklin, communities of Halton Hills, Caledon and Whitby since 1974.
 for _part in ("Saint-Laurent", "Verdun"):
     OTHER_NAMES[(_part, "QC")] = "Montr\u00e9al"
 for _part, _city in (("Chicoutimi", "Saguenay"), ("Jonqui\u00e8re", "Saguenay"),
@@ -72,13 +73,39 @@ for _part, _city in (("Ancaster", "Hamilton"), ("Stoney Creek", "Hamilton"),
                      ("Mount Hope", "Hamilton"), ("Concord", "Vaughan"),
                      ("Lively", "Greater Sudbury"), ("Val Caron", "Greater Sudbury"),
                      ("Hanmer", "Greater Sudbury"), ("Garson", "Greater Sudbury"),
-                     ("Chelmsford", "Greater Sudbury")):
+                     ("Chelmsford", "Greater Sudbury"), ("Georgetown", "Halton Hills"),
+                     ("Bolton", "Caledon"), ("Brooklin", "Whitby")):
     OTHER_NAMES[(_part, "ON")] = _city
 # Halifax Regional Municipality took in Dartmouth, Bedford and Sackville in 1996; Delta (BC)
 # holds Ladner, which GeoNames lists with a population of 200,000.
 for _part in ("Dartmouth", "Bedford", "Lower Sackville", "Sackville"):
     OTHER_NAMES[(_part, "NS")] = "Halifax"
 OTHER_NAMES[("Ladner", "BC")] = "Delta"
+# Former towns of merged cities and districts of cities, which the gazetteer lists as towns of
+# their own and no rule tells from the real towns beside a city (Westmount, Monterey Park, Upper
+# Arlington): Greater Sudbury (2001), Gatineau (2002; le Plateau is one of its districts),
+# Baie-Comeau (Hauterive, 1982), Mirabel (Saint-Canut, 1971), Ottawa (Queenswood Heights in
+# Orléans), the Township of Langley's and Delta's communities, Halifax's Fall River (the
+# municipalities' own lists of their communities); Vancouver's West End, Cleveland's, Houston's,
+# Miami's, Indianapolis', Chicago's neighbourhoods and Phoenix's urban villages (the cities'
+# planning maps).
+for _part, _city, _region in (
+        ("Valley East", "Greater Sudbury", "ON"), ("Rayside-Balfour", "Greater Sudbury", "ON"),
+        ("Queenswood Heights", "Ottawa", "ON"), ("Buckingham", "Gatineau", "QC"),
+        ("le Plateau", "Gatineau", "QC"), ("Hauterive", "Baie-Comeau", "QC"),
+        ("Saint-Canut", "Mirabel", "QC"), ("West End", "Vancouver", "BC"),
+        ("Aldergrove", "Langley", "BC"), ("Walnut Grove", "Langley", "BC"),
+        ("Tsawwassen", "Delta", "BC"), ("Fall River", "Halifax", "NS"),
+        ("Collinwood", "Cleveland", "OH"), ("Glenville", "Cleveland", "OH"),
+        ("Clark-Fulton", "Cleveland", "OH"), ("Detroit-Shoreway", "Cleveland", "OH"),
+        ("Hough", "Cleveland", "OH"), ("Alief", "Houston", "TX"),
+        ("Coconut Grove", "Miami", "FL"), ("Broad Ripple", "Indianapolis", "IN"),
+        ("South Chicago", "Chicago", "IL"), ("Ahwatukee Foothills", "Phoenix", "AZ"),
+        ("Alhambra", "Phoenix", "AZ")):
+    OTHER_NAMES[(_part, _region)] = _city
+# Helena and West Helena (Arkansas) merged in 2006 as the City of Helena-West Helena.
+for _part in ("Helena", "West Helena"):
+    OTHER_NAMES[(_part, "AR")] = "Helena-West Helena"
 # Lexington and Fayette County merged in 1974 as Lexington-Fayette, known as Lexington.
 OTHER_NAMES[("Lexington-Fayette", "KY")] = "Lexington"
 OTHER_NAMES.update({

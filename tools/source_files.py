@@ -39,6 +39,46 @@ PLACE_FIXES = {
     ("East Chattanooga", "US", "TN", "154024"): {"population": "0"},
     ("West Lynchburg", "US", "VA", "65517"): {"population": "0"},
     ("East Florence", "US", "AL", "35733"): {"population": "0"},
+    # Second entries of one place under another name (US Census 2020 place names): the City of
+    # Marco Island, the Town of Hilton Head Island, the City of Agoura Hills, and Lealman, the
+    # census-designated place called West and East Lealman until 2010; and Derry (New Hampshire),
+    # a town of 34,317 (US Census 2020), whose figure GeoNames gives its Derry Village and gives
+    # the town the figure of the village's census-designated place.
+    ("Marco", "US", "FL", "14879"): {"population": "0"},
+    ("Hilton Head", "US", "SC", "37099"): {"population": "0"},
+    ("Agoura", "US", "CA", "20537"): {"population": "0"},
+    ("West and East Lealman", "US", "FL", "21924"): {"population": "0"},
+    ("Derry Village", "US", "NH", "34539"): {"population": "0"},
+    ("Derry", "US", "NH", "22015"): {"population": "34317"},
+    # Figures GeoNames gives a place that is not a town of that size: Lutes Mountain, a rural
+    # community of Moncton parish (Statistics Canada 2021 counts no such municipality); a village
+    # of Clearfield County given the figure of York County's Shiloh (11,218); and two points in
+    # Mauricie given the figures of Laurentides, merged into Saint-Lin-Laurentides in 2000, and
+    # of Sainte-Catherine in Montérégie (Commission de toponymie du Québec).
+    ("Lutes Mountain", "CA", "04", "16311"): {"population": "0"},
+    ("Shiloh", "US", "PA", "11217"): {"population": "0"},
+    ("Laurentides", "CA", "10", "12710"): {"population": "0"},
+    ("Sainte-Catherine", "CA", "10", "16211"): {"population": "0"},
+    # White Rock (BC), a city of 21,939 (Statistics Canada 2021), with a figure three times that.
+    ("White Rock", "CA", "02", "66450"): {"population": "21939"},
+    # Municipalities that GeoNames gives no figure, ranked below villages: Statistics Canada 2021
+    # (census subdivisions) and US Census 2020 (towns and townships).
+    ("Whitby", "CA", "08", "0"): {"population": "138501"},
+    ("Whitchurch-Stouffville", "CA", "08", "0"): {"population": "49864"},
+    ("Grimsby", "CA", "08", "0"): {"population": "28883"},
+    ("Tillsonburg", "CA", "08", "0"): {"population": "18615"},
+    ("Sidney", "CA", "02", "0"): {"population": "12318"},
+    ("Gander", "CA", "05", "0"): {"population": "11880"},
+    ("Caledon", "CA", "08", "0"): {"population": "76581"},
+    ("Halton Hills", "CA", "08", "0"): {"population": "62951"},
+    ("Brick", "US", "NJ", "0"): {"population": "73620"},
+    ("Middletown", "US", "NJ", "0"): {"population": "67106"},
+    ("Bensalem", "US", "PA", "0"): {"population": "62707"},
+    ("Abington", "US", "PA", "0"): {"population": "58502"},
+    ("Southington", "US", "CT", "0"): {"population": "43501"},
+    ("Hillsborough", "US", "NJ", "0"): {"population": "43276"},
+    ("Clifton Park", "US", "NY", "0"): {"population": "38029"},
+    ("Bloomfield", "US", "CT", "0"): {"population": "21535"},
 }
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]

@@ -46,6 +46,8 @@ KNOWN_EXCEPTIONS = {
     ("Etobicoke", "ON"): TORONTO_1998, ("Nepean", "ON"): OTTAWA_2001,
     ("Kanata", "ON"): OTTAWA_2001, ("Jamaica", "NY"): QUEENS, ("Elmhurst", "NY"): QUEENS,
     ("Dartmouth", "NS"): HALIFAX_1996,
+    ("St. Catharines", "ON"): "eleventh of 905's municipalities by population, after Whitby "
+    "(138,501; St. Catharines 136,803, Statistics Canada 2021); 905 lists it 11th",
 }
 
 

@@ -56,6 +56,14 @@ BEFORE = [
     (867, "Iqaluit (NU)", "Rankin Inlet (NU)", CA_CITIES),
     (306, "Regina", "Prince Albert", CA_CITIES),
     (905, "Oshawa", "Whitby", CA_CITIES + " (Oshawa 175,383, Whitby 138,501)"),
+    (603, "Derry", "Dover", "US Census 2020: Derry town 34,317, Dover city 32,741"),
+    (905, "Whitby", "Ajax", CA_CITIES + " (Whitby 138,501, Ajax 126,666)"),
+    (905, "Whitchurch-Stouffville", "Grimsby", CA_CITIES + " (49,864 and 28,883)"),
+    (905, "Halton Hills", "Grimsby", CA_CITIES + " (Halton Hills 62,951)"),
+    (732, "Brick", "New Brunswick", "US Census 2020: Brick township 73,620, New Brunswick "
+     "city 55,266"),
+    (215, "Bensalem", "Levittown", "US Census 2020: Bensalem township 62,707, Levittown CDP "
+     "52,699"),
     (706, "Augusta", "Athens", "US Census 2010: Augusta-Richmond County 195,844, Athens-Clarke "
      "County 115,452 (consolidated governments)"),
 ]
@@ -186,6 +194,51 @@ NOT_SHOWN = [
      "city is Lexington, listed once"),
     (423, "East Chattanooga", "City of Chattanooga: East Chattanooga is one of its "
      "neighborhoods"),
+    # St. Louis County's inner suburbs, which the St. Louis rate centre serves.
+    (636, "Kirkwood", "Wikipedia, Area code 314 (636 serves the outer suburbs)"),
+    (636, "Webster Groves", "Wikipedia, Area code 314"),
+    (636, "Affton", "Wikipedia, Area code 314"),
+    (636, "Lemay", "Wikipedia, Area code 314"),
+    # One place listed once, under its current name (US Census 2020 place names).
+    (301, "Oxon Hill-Glassmanor",
+     "US Census 2020: Oxon Hill CDP (Oxon Hill-Glassmanor until 2010)"),
+    (301, "Suitland-Silver Hill",
+     "US Census 2020: Suitland CDP (Suitland-Silver Hill until 2010)"),
+    (727, "West and East Lealman", "US Census 2020: Lealman CDP (so named since 2010)"),
+    (239, "Marco", "US Census 2020: Marco Island city, Florida"),
+    (854, "Hilton Head", "US Census 2020: Hilton Head Island town, South Carolina"),
+    (870, "Helena", "City of Helena-West Helena: Helena and West Helena merged in 2006"),
+    (870, "West Helena", "City of Helena-West Helena"),
+    (747, "Agoura", "US Census 2020: Agoura Hills city, California"),
+    (603, "Derry Village", "US Census 2020: Derry town, New Hampshire, 34,317"),
+    # Towns beside a small rate centre of their own code, not a large one's of another.
+    (774, "Rockland", "Wikipedia, Area code 781 (Plymouth County's north: Rockland, Abington)"),
+    (774, "Abington", "Wikipedia, Area code 781"),
+    (862, "Lyndhurst", "Wikipedia, Area code 201 (Bergen County)"),
+    (779, "Lake in the Hills", "Wikipedia, Area code 847 (McHenry County's southeast)"),
+    # Former towns of merged cities and districts of cities.
+    (705, "Valley East", "City of Greater Sudbury: one of its communities since 2001"),
+    (249, "Rayside-Balfour", "City of Greater Sudbury: one of its communities since 2001"),
+    (819, "Buckingham", "Ville de Gatineau: Buckingham merged into it in 2002"),
+    (873, "le Plateau", "Ville de Gatineau: le Plateau is one of its districts"),
+    (418, "Hauterive", "Ville de Baie-Comeau: Hauterive merged into it in 1982"),
+    (613, "Queenswood Heights", "City of Ottawa: a neighbourhood of Orl\u00e9ans"),
+    (905, "Georgetown", "Town of Halton Hills: Georgetown is one of its communities since 1974"),
+    (905, "Bolton", "Town of Caledon: Bolton is one of its communities since 1974"),
+    (604, "West End", "City of Vancouver: the West End is one of its neighbourhoods"),
+    (216, "Collinwood", "City of Cleveland: one of its neighborhoods"),
+    (216, "Hough", "City of Cleveland: one of its neighborhoods"),
+    (216, "Detroit-Shoreway", "City of Cleveland: one of its neighborhoods"),
+    (832, "Alief", "City of Houston: Alief is one of its super neighborhoods"),
+    (602, "Alhambra", "City of Phoenix: Alhambra is one of its urban villages"),
+    # Gazetteer figures of another place.
+    (428, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
+    (506, "Lutes Mountain", CA_CITIES + ": no municipality of that name (Moncton parish)"),
+    (814, "Shiloh", "US Census 2020: Shiloh CDP (11,218) is in York County, 717's"),
+    (367, "Laurentides", "Commission de toponymie du Qu\u00e9bec: Laurentides merged into "
+     "Saint-Lin\u2013Laurentides in 2000 (450)"),
+    (468, "Sainte-Catherine", "Commission de toponymie du Qu\u00e9bec: Sainte-Catherine is in "
+     "Mont\u00e9r\u00e9gie (450)"),
 ]
 # A core city that a code serves only a sliver of never leads it: (code, city, reference).
 NOT_FIRST = [
@@ -205,6 +258,21 @@ PLACED = [
     (763, "Coon Rapids", "Wikipedia, Area code 763"), (763, "Blaine", "Wikipedia, Area code 763"),
     (770, "Sandy Springs", "Wikipedia, Area codes 404, 470, 678, 770 and 943"),
     (450, "Brossard", "Wikipedia, Area codes 450, 579 and 354 (Montreal's South Shore)"),
+    (314, "Kirkwood", "Wikipedia, Area code 314"),
+    (314, "Webster Groves", "Wikipedia, Area code 314"),
+    (314, "Affton", "Wikipedia, Area code 314"),
+    (301, "Oxon Hill", "US Census 2020: Oxon Hill CDP, Prince George's County"),
+    (301, "Suitland", "US Census 2020: Suitland CDP"),
+    (727, "Lealman", "US Census 2020: Lealman CDP"),
+    (239, "Marco Island", "US Census 2020"), (854, "Hilton Head Island", "US Census 2020"),
+    (870, "Helena-West Helena", "City of Helena-West Helena"),
+    (747, "Agoura Hills", "US Census 2020"), (603, "Derry", "US Census 2020: Derry town"),
+    # Real towns beside a large city stay, though GeoNames files them like its districts.
+    (514, "Westmount", "Statistics Canada 2021: Westmount (V), a city of its own"),
+    (514, "Mont-Royal", "Statistics Canada 2021: Mont-Royal (V)"),
+    (626, "Monterey Park", "US Census 2020: Monterey Park city, 61,096"),
+    (614, "Upper Arlington", "US Census 2020: Upper Arlington city"),
+    (216, "East Cleveland", "US Census 2020: East Cleveland city"),
     # Towns far from their code's other places, which no namesake of another code claims.
     (760, "California City", "Wikipedia, Area codes 760 and 442: Kern County, Mojave Desert"),
     (819, "La Tuque", "Wikipedia, Area codes 819, 873 and 468: Haute-Mauricie"),
