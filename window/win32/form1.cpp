@@ -2,6 +2,7 @@
 // The main window of Windows, of the system's own controls: their wiring and the four operations.
 #include "form1.h"
 
+#include <algorithm>
 #include <new>
 
 #include "accessibility.h"
@@ -189,7 +190,11 @@ std::string Form1::EntryText() {
 
 void Form1::ShowResult(const std::string& text) {
   HWND results = Control("Text2");
-  SetText(results, form::FromFileBytes(text));
+  // A Windows text box ends its text at the first NUL, which would hide the rest of a record
+  // that holds one; it is shown as a blank instead.
+  std::u16string shown = form::FromFileBytes(text);
+  std::replace(shown.begin(), shown.end(), u'\0', u' ');
+  SetText(results, shown);
   ::UpdateWindow(results);
 }
 

@@ -60,6 +60,12 @@ TEST_F(Form1Operations, CharactersWithoutAByte) {
   EXPECT_EQ(form->MetroSelection(), std::nullopt);
 }
 
+TEST_F(Form1Operations, NulInAResultHidesNothingAfterIt) {
+  using namespace std::string_literals;
+  form->ShowResult("NY   Nul\0City\0"s);
+  EXPECT_EQ(Results(), u"NY   Nul City ");
+}
+
 TEST_F(Form1Operations, MetroListIsTheFileInOrder) {
   HWND combo = Control("Combo1");
   ASSERT_EQ(::SendMessageW(combo, CB_GETCOUNT, 0, 0), 5);
