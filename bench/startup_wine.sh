@@ -21,11 +21,7 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+source bench/private_xvfb.sh
 
 # A prefix of the benchmark's own, made with the display set; without a window manager, hidden
 # windows would otherwise wait to be unmapped.
