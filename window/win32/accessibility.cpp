@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include "accessibility_libraries.h"
+
 namespace window {
 namespace {
 
@@ -58,7 +60,6 @@ class NamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (!IsSelf(child)) return standard_->get_accRole(child, role);
     if (role == nullptr) return E_POINTER;
-    ::VariantInit(role);
     role->vt = VT_I4;
     role->lVal = texts_.role;
     return S_OK;
@@ -146,7 +147,9 @@ class NamedAccessible final : public IAccessible {
 
   static HRESULT Answer(const std::wstring& text, BSTR* answer) {
     if (answer == nullptr) return E_POINTER;
-    *answer = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    // The libraries were loaded to make this object.
+    *answer = LoadAccessibilityLibraries()->sysAllocStringLen(text.data(),
+                                                              static_cast<UINT>(text.size()));
     return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
   }
 
@@ -160,11 +163,13 @@ LRESULT CALLBACK AnswerWithNames(HWND control, UINT message, WPARAM wParam, LPAR
   // NOLINTNEXTLINE(performance-no-int-to-ptr): the subclass's data is the pointer it was given
   auto* texts = reinterpret_cast<AccessibleTexts*>(data);
   if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
+    const AccessibilityLibraries* system = LoadAccessibilityLibraries();
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                              reinterpret_cast<void**>(&standard)))) {
+    if (system != nullptr &&
+        SUCCEEDED(system->createStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                    reinterpret_cast<void**>(&standard)))) {
       auto* named = new NamedAccessible(standard, *texts);
-      const LRESULT answer = ::LresultFromObject(__uuidof(IAccessible), wParam, named);
+      const LRESULT answer = system->lresultFromObject(__uuidof(IAccessible), wParam, named);
       named->Release();
       return answer;
     }

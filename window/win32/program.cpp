@@ -2,27 +2,11 @@
 // The program's life from start to end.
 #include "program.h"
 
-#include <objbase.h>
-
 #include "form/fatal_error_text.h"
 #include "form1.h"
 
 namespace window {
 namespace {
-
-// Assistive tools reach the controls' accessible objects through COM.
-class ComApartment {
- public:
-  ComApartment() : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComApartment() {
-    if (initialized_) ::CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool initialized_;
-};
 
 int RunEventLoop(const Form1& form) {
   MSG message{};
@@ -37,7 +21,6 @@ int RunEventLoop(const Form1& form) {
 }  // namespace
 
 int RunProgram() {
-  const ComApartment com;
   try {
     Form1 form;
     if (!form.Load()) return form::kFatalErrorExitStatus;  // reported; the window is never shown
