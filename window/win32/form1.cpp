@@ -7,6 +7,7 @@
 
 #include "accessibility.h"
 #include "area_code_lookup.h"
+#include "combo_list.h"
 #include "control_ids.h"
 #include "controls.h"
 #include "form/windows_1252.h"
@@ -153,6 +154,8 @@ void Form1::OnButtonClicked(int id) {
 }
 
 bool Form1::Load() {
+  // The metro list is drawn once, when it is full.
+  const RedrawPause pause(Control("Combo1"));
   return RunEventProcedure([this] { lookup::Form_Load(*this); });
 }
 
@@ -203,10 +206,7 @@ std::optional<std::string> Form1::MetroSelection() {
 }
 
 void Form1::AddMetroName(const std::string& name) {
-  const std::wstring item = Wide(form::FromFileBytes(name));
-  const LRESULT added =
-      ::SendMessageW(Control("Combo1"), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  if (added == CB_ERR || added == CB_ERRSPACE) throw std::bad_alloc();
+  AppendComboItem(Control("Combo1"), Wide(form::FromFileBytes(name)));
 }
 
 }  // namespace window

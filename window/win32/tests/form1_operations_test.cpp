@@ -78,6 +78,34 @@ TEST_F(Form1Operations, MetroListIsTheFileInOrder) {
   EXPECT_EQ(::SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
 }
 
+TEST_F(Form1Operations, LongMetroListIsWholeAndScrollsToItsEnd) {
+  // Past several reservations of the list's storage, and one item more than a power of two.
+  constexpr int kLines = 1025;
+  std::string metro;
+  for (int line = 0; line < kLines; ++line) metro += "Metro " + std::to_string(line) + "\r\n";
+  folder.Write("metro.txt", metro);
+  ASSERT_TRUE(Load());
+  form->Show();
+  Pump(*form);
+  HWND combo = Control("Combo1");
+  ASSERT_EQ(::SendMessageW(combo, CB_GETCOUNT, 0, 0), kLines);
+  for (const int index : {0, 63, 64, 65, 1023, 1024}) {
+    EXPECT_EQ(ComboItem(combo, index), u"Metro " + window::Utf16(std::to_wstring(index)));
+  }
+  // Drawn again after the fill, with a scroll bar for the whole list.
+  EXPECT_TRUE(::IsWindowVisible(combo));
+  ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
+  SCROLLINFO scroll{};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_RANGE;
+  ASSERT_TRUE(::GetScrollInfo(info.hwndList, SB_VERT, &scroll));
+  EXPECT_EQ(scroll.nMax, kLines - 1);
+  ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
 TEST_F(Form1Operations, LongResultWrapsAtWordsAndScrolls) {
   std::string words;
   while (words.size() < 3000) words += "Sample City, ";
