@@ -10,22 +10,30 @@ namespace {
 constexpr LRESULT kFirstReservation = 64;
 
 // Whether the list should be told of more items to come once it holds `count`: at every power of
-// two, so that its storage grows by doubling rather than by a few items at a time, which makes
-// a list of a million items take minutes under wine. A reservation made once, ahead of the
-// fill, does not do: wine's list gives back what it has not yet used at the next item added.
+// two, so that its storage grows by doubling, not by a few items at a time, which under wine makes
+// the fill of a long list take time that grows with the square of its length. One reservation
+// for the whole list, made ahead of the fill, does not do: wine's list gives back what it has not
+// used yet at the next item added.
 bool ReservesAt(LRESULT count) { return count >= kFirstReservation && (count & (count - 1)) == 0; }
 
 }  // namespace
 
-void AppendComboItem(HWND combo, const std::wstring& item) {
+HWND ComboDropDownList(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetComboBoxInfo(combo, &info) || info.hwndList == nullptr) throw std::bad_alloc();
+  return info.hwndList;
+}
+
+void AppendListItem(HWND list, const std::wstring& item) {
   const LRESULT added =
-      ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  if (added == CB_ERR || added == CB_ERRSPACE) throw std::bad_alloc();
+      ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  if (added == LB_ERR || added == LB_ERRSPACE) throw std::bad_alloc();
   const LRESULT count = added + 1;
   if (ReservesAt(count)) {
     // As many items again, of this one's length; a list that cannot is only slower.
     const auto textBytes = static_cast<LPARAM>((item.size() + 1) * sizeof(wchar_t));
-    ::SendMessageW(combo, CB_INITSTORAGE, static_cast<WPARAM>(count), count * textBytes);
+    ::SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(count), count * textBytes);
   }
 }
 

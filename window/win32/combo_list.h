@@ -8,9 +8,13 @@
 
 namespace window {
 
-// Appends `item` as the last item of `combo`'s list. Throws std::bad_alloc when the list has no
-// room for it.
-void AppendComboItem(HWND combo, const std::wstring& item);
+// The drop-down list of `combo`, which holds its items. Throws std::bad_alloc when it has none,
+// which the system failed to make.
+HWND ComboDropDownList(HWND combo);
+
+// Appends `item` as the last item of `list`, a combo box's drop-down list, as the combo box's own
+// CB_ADDSTRING would. Throws std::bad_alloc when the list has no room for it.
+void AppendListItem(HWND list, const std::wstring& item);
 
 // Keeps a control from redrawing while this lives, then has it redrawn whole: a list that is
 // filled then updates its scroll bar and paints once, not once an item.

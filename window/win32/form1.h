@@ -73,6 +73,7 @@ class Form1 : public lookup::MainWindowOperations {
   std::unique_ptr<Fonts> fonts_;
   HWND lastFocus_ = nullptr;  // given back the focus when the window is activated again
   std::optional<int> endStatus_;
+  HWND metroList_ = nullptr;  // Combo1's drop-down list, found when the first name is added
 };
 
 }  // namespace window
