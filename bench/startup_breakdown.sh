@@ -62,6 +62,7 @@ variant without-fonts window/win32/fonts.cpp 's/(HFONT CreateDialogFont\([^)]*\)
 # The system's default icon in the title bar.
 variant without-icon window/win32/form1.cpp 's/::LoadIconW\(windowClass.hInstance, L"IDI_ICON1"\)/nullptr/'
 
+prefix=$root/wine-bench-prefix
 source bench/wine_session.sh
 launchers=("$(wine_launcher minimal_native_window "$root/program/bench/minimal_native_window.exe")"
            "$(wine_launcher program "$root/program/window/win32/vantrel-area-code.exe")")
