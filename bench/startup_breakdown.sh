@@ -54,6 +54,9 @@ variant without-accessibility "${accessibility[@]}"
 # The controls of Windows' first common controls, unthemed.
 variant without-common-controls-6 window/win32/vantrel-area-code.manifest \
   's/\s*<dependency>.*<\/dependency>//s'
+# Neither, so that comctl32 is not loaded at all, as the minimal window does without it.
+variant without-comctl32 "${accessibility[@]}" window/win32/vantrel-area-code.manifest \
+  's/\s*<dependency>.*<\/dependency>//s'
 # Scaled by the system, as a program that does not scale itself is.
 variant without-dpi-awareness window/win32/vantrel-area-code.manifest \
   's/\s*<application xmlns="urn:schemas-microsoft-com:asm.v3">.*?<\/application>//s'

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 // Times programs from their start to their first window being mapped on the X server named by
 // DISPLAY, and reads their resident memory once shown. Runs them in turn, RUNS times each, and
-// prints the medians and their ratio against the first program, and the fastest start of each:
-// on a busy machine the fastest shows best what the program itself costs.
+// prints the medians and their ratio against the first program, the fastest start of each, and
+// the processor time that the program's own threads took until then: on a busy machine the
+// last two show best what the program itself costs.
 //
 // Usage: startup_watch RUNS FOLDER PROGRAM...   (each program is started in FOLDER)
 // A program that shows no window within STARTUP_WATCH_TIMEOUT seconds (default 10) is reported
@@ -39,6 +40,7 @@ int TimeoutMs() {
 
 struct Sample {
   double seconds = -1;
+  double cpuSeconds = -1;
   long rssKib = -1;
   long anonKib = -1;
 };
@@ -57,6 +59,20 @@ long StatusKib(pid_t pid, const std::string& field) {
     status.ignore(1 << 12, '\n');
   }
   return -1;
+}
+
+// The processor time that all threads of `pid` have run so far, in seconds (from the scheduler's
+// figures, which count nanoseconds).
+double CpuSeconds(pid_t pid) {
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  std::error_code error;
+  double seconds = 0;
+  for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+    std::ifstream schedstat(task.path() / "schedstat");
+    double nanoseconds = 0;
+    if (schedstat >> nanoseconds) seconds += nanoseconds * 1e-9;
+  }
+  return seconds;
 }
 
 // Waits for the next window to be mapped anywhere on the screen.
@@ -87,6 +103,7 @@ Sample RunOnce(xcb_connection_t* connection, const std::string& program, const c
   }
   if (WaitForMap(connection)) {
     sample.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    sample.cpuSeconds = CpuSeconds(pid);
     std::this_thread::sleep_for(kSettle);
     sample.rssKib = StatusKib(pid, "VmRSS:");
     sample.anonKib = StatusKib(pid, "RssAnon:");
@@ -121,6 +138,7 @@ int main(int argc, char* argv[]) {
   std::vector<std::vector<double>> seconds(static_cast<std::size_t>(programs));
   std::vector<std::vector<double>> rss(static_cast<std::size_t>(programs));
   std::vector<std::vector<double>> anon(static_cast<std::size_t>(programs));
+  std::vector<std::vector<double>> cpu(static_cast<std::size_t>(programs));
   for (int run = 0; run < runs; ++run) {
     for (int p = 0; p < programs; ++p) {
       if (timedOut[static_cast<std::size_t>(p)]) continue;
@@ -134,6 +152,7 @@ int main(int argc, char* argv[]) {
       seconds[static_cast<std::size_t>(p)].push_back(sample.seconds);
       rss[static_cast<std::size_t>(p)].push_back(static_cast<double>(sample.rssKib));
       anon[static_cast<std::size_t>(p)].push_back(static_cast<double>(sample.anonKib));
+      cpu[static_cast<std::size_t>(p)].push_back(sample.cpuSeconds);
     }
   }
   if (seconds[0].empty()) {
@@ -143,9 +162,10 @@ int main(int argc, char* argv[]) {
   const double baseSeconds = bench::Median(seconds[0]);
   const double baseRss = bench::Median(rss[0]);
   const double baseAnon = bench::Median(anon[0]);
+  const double baseCpu = bench::Median(cpu[0]);
   std::printf(
-      "start to window mapped, median of %d runs each (ratio to the first), the fastest, and "
-      "resident memory once shown\n",
+      "start to window mapped, median of %d runs each (ratio to the first), the fastest, the "
+      "program's own processor time (ratio), and resident memory once shown\n",
       runs);
   for (int p = 0; p < programs; ++p) {
     const std::string name = std::filesystem::path(argv[3 + p]).filename().string();
@@ -154,14 +174,15 @@ int main(int argc, char* argv[]) {
       std::printf("  %-28s no window within %d s\n", name.c_str(), TimeoutMs() / 1000);
       continue;
     }
-    const double s = bench::Median(times);
+    const double s = bench::Median(times);  // sorts them: the fastest comes first
+    const double c = bench::Median(cpu[static_cast<std::size_t>(p)]);
     const double r = bench::Median(rss[static_cast<std::size_t>(p)]);
     const double a = bench::Median(anon[static_cast<std::size_t>(p)]);
     std::printf(
-        "  %-28s %7.1f ms  ratio %5.2f  fastest %7.1f ms   resident %6.0f KiB (%+5.0f)   own "
-        "%6.0f KiB (%+5.0f)\n",
-        name.c_str(), s * 1e3, s / baseSeconds, times.front() * 1e3, r, r - baseRss, a,
-        a - baseAnon);
+        "  %-28s %7.1f ms  ratio %5.2f  fastest %7.1f ms  cpu %7.1f ms (%5.2f)  resident %6.0f "
+        "KiB (%+5.0f)  own %6.0f KiB (%+5.0f)\n",
+        name.c_str(), s * 1e3, s / baseSeconds, times.front() * 1e3, c * 1e3, c / baseCpu, r,
+        r - baseRss, a, a - baseAnon);
   }
   return 0;
 }
