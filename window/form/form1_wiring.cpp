@@ -8,13 +8,19 @@
 
 namespace form {
 
+namespace {
+
+constexpr ClickWiring kClicks[] = {
+    {.button = "Command1", .run = lookup::Command1_Click},
+    {.button = "Command2", .run = lookup::Command2_Click},
+    {.button = "Command3", .endsProgram = true},  // Command3_Click, "Exit"
+};
+
+}  // namespace
+
 const FormWiring kForm1Wiring = {
     .load = lookup::Form_Load,
-    .clicks = {{
-        {.button = "Command1", .run = lookup::Command1_Click},
-        {.button = "Command2", .run = lookup::Command2_Click},
-        {.button = "Command3", .endsProgram = true},  // Command3_Click, "Exit"
-    }},
+    .clicks = kClicks,
     .entry = "Text1",
     .results = "Text2",
     .metroList = "Combo1",

@@ -3,7 +3,7 @@
 // controls that the four main-window operations use.
 #pragma once
 
-#include <array>
+#include <span>
 #include <string_view>
 
 #include "main_window_operations.h"
@@ -23,11 +23,11 @@ struct ClickWiring {
 // The wiring of kForm1: each event that reaches the program's own code, and the controls behind
 // the window's operations. No other event has a procedure.
 struct FormWiring {
-  EventProcedure load;  // Form_Load: once, before the window is first shown
-  std::array<ClickWiring, 3> clicks;
-  std::string_view entry;      // entry text: the text of this control
-  std::string_view results;    // show result: replaces this control's text
-  std::string_view metroList;  // metro selection and add metro name: this combo box
+  EventProcedure load;                  // Form_Load: once, before the window is first shown
+  std::span<const ClickWiring> clicks;  // one a button
+  std::string_view entry;               // entry text: the text of this control
+  std::string_view results;             // show result: replaces this control's text
+  std::string_view metroList;           // metro selection and add metro name: this combo box
 };
 
 extern const FormWiring kForm1Wiring;
