@@ -15,16 +15,17 @@ using EventProcedure = void (*)(lookup::MainWindowOperations& window);
 
 // What a click on one button does.
 struct ClickWiring {
-  std::string_view button;       // the button's name in kForm1
-  EventProcedure run = nullptr;  // the button's event procedure; nothing when it has no other part
-  bool endsProgram = false;      // then the program ends at once
+  std::string_view button;  // the button's name in kForm1
+  // The button's event procedure; nothing for a button whose click only ends the program.
+  EventProcedure run = nullptr;
+  bool endsProgram = false;  // after it, the program ends at once
 };
 
 // The wiring of kForm1: each event that reaches the program's own code, and the controls behind
 // the window's operations. No other event has a procedure.
 struct FormWiring {
   EventProcedure load;                  // Form_Load: once, before the window is first shown
-  std::span<const ClickWiring> clicks;  // one a button
+  std::span<const ClickWiring> clicks;  // one for each button
   std::string_view entry;               // entry text: the text of this control
   std::string_view results;             // show result: replaces this control's text
   std::string_view metroList;           // metro selection and add metro name: this combo box
