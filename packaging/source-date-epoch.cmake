@@ -4,6 +4,10 @@
 # date of the latest release in CHANGELOG.md. cpack stamps the files in the .deb and the ZIP with
 # it, and strip stamps it into a Windows program, so that the packages' bytes depend on the
 # source alone.
+
+# A ZIP keeps its files' times as local times: those of UTC, whatever the machine's time zone.
+set(ENV{TZ} UTC0)
+
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   return()
 endif()

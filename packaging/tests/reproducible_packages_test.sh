@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: Apache-2.0
 # Copies the source (the files git knows, as they are in the work tree) into two folders of
 # different names and depths, one after the other, so that every file's time differs too, then
-# builds the release packages in each with scripts/release.sh and checks that the .deb, the ZIP
-# and the installer are the same bytes. The copies are no git checkouts, so both stamp their
-# packages with the latest release date of CHANGELOG.md.
+# builds the release packages in each with scripts/release.sh, the second in another time zone
+# and with another umask, and checks that the .deb, the ZIP and the installer are the same bytes.
+# The copies are no git checkouts, so both stamp their packages with the latest release date of
+# CHANGELOG.md.
 # Usage: reproducible_packages_test.sh SOURCE_FOLDER
 set -euo pipefail
 source_dir=$(realpath "$1")
@@ -23,11 +24,15 @@ copy_source() {  # copy_source FOLDER: the work tree's files that git tracks or 
 
 unset SOURCE_DATE_EPOCH
 folders=("$work/a/vantrel-area-code" "$work/second-build/deeper/vac")
-for folder in "${folders[@]}"; do
-  copy_source "$folder"
+settings=("TZ=UTC0 umask 0022" "TZ=NZST-12 umask 0002")  # time zones that need no tzdata
+for i in 0 1; do
+  folder=${folders[i]}
+  read -r zone _ mask <<<"${settings[i]}"
+  (umask "$mask" && copy_source "$folder")
   build_start=$SECONDS
-  "$folder/scripts/release.sh" >"$folder.log" 2>&1 || { tail -n 40 "$folder.log"; fail "release.sh failed in $folder"; }
-  echo "built in $folder: $((SECONDS - build_start)) s"
+  (umask "$mask" && env "$zone" "$folder/scripts/release.sh") >"$folder.log" 2>&1 ||
+    { tail -n 40 "$folder.log"; fail "release.sh failed in $folder"; }
+  echo "built in $folder ($zone, umask $mask): $((SECONDS - build_start)) s"
   sleep 1  # the second build's files are at least a second younger
 done
 
