@@ -24,13 +24,14 @@ lintian --allow-root --pedantic --display-experimental --info --fail-on error,wa
 cat "$work/lintian.log"
 echo "lintian: $lint"
 
+[ "$lint" = passed ] || fail "lintian reports errors or warnings"
+
 # The page as installed, read as a user's man reads it, in a fixed locale and width.
-dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man1/vantrel-area-code.1.gz |
-  gzip -dc >"$work/vantrel-area-code.1"
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$work/vantrel-area-code.1" 2>&1 >"$work/page.txt")
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man1/vantrel-area-code.1.gz \
+  >"$work/vantrel-area-code.1.gz" || fail "the package holds no manual page"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$work/vantrel-area-code.1.gz" 2>&1 >"$work/page.txt")
 echo "man: ${warnings:-no warnings}, $(wc -l <"$work/page.txt") lines"
 
-[ "$lint" = passed ] || fail "lintian reports errors or warnings"
 [ -z "$warnings" ] || fail "man warns about the manual page"
 [ -s "$work/page.txt" ] || fail "the manual page renders empty"
 echo "the Debian package passes lintian and its manual page man"
