@@ -5,8 +5,10 @@
 set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)
-# The release packages: the Debian package's dependencies, the Windows program and its installer.
-release_packages=(dpkg-dev g++-mingw-w64-x86-64-posix nsis git)
+# The release packages: the Debian package's dependencies (dpkg-shlibdeps, and file, by which
+# CPack finds the programs to ask it about), the Windows program and its installer, and git,
+# which gives the packages the last commit's time.
+release_packages=(dpkg-dev file g++-mingw-w64-x86-64-posix nsis git)
 test_packages=(googletest libgtest-dev libbenchmark-dev libxcb1-dev locales xvfb xdotool xclip x11-utils
                imagemagick clang libclang-rt-14-dev clang-tidy clang-format cppcheck python3
                desktop-file-utils appstream lintian man-db wine wine64 unzip)
