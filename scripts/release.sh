@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh release
+# The .deb's members bear the modes that the umask gives them, so the umask is Debian's usual one.
+umask 022
 jobs=$(nproc)
 out=build/packages
 rm -rf "$out"
