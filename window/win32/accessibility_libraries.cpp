@@ -53,7 +53,7 @@ class LoadedLibraries {
 
 }  // namespace
 
-const AccessibilityLibraries* LoadAccessibilityLibraries() {
+const AccessibilityLibraries* LoadAccessibilityLibraries() noexcept {
   static const LoadedLibraries loaded;
   return loaded.Get();
 }

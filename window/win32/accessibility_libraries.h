@@ -19,6 +19,6 @@ struct AccessibilityLibraries {
 // Loads the libraries from the system folder and starts the thread's COM apartment (for the
 // objects handed to other processes) on the first call; null when the system lacks them. Call on
 // the window's thread only: the apartment is that thread's and ends when the program does.
-const AccessibilityLibraries* LoadAccessibilityLibraries();
+const AccessibilityLibraries* LoadAccessibilityLibraries() noexcept;
 
 }  // namespace window

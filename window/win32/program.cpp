@@ -8,6 +8,11 @@
 namespace window {
 namespace {
 
+// Not IsDialogMessageW, the usual loop of a window of controls: it puts the text boxes into
+// dialog mode, in which a multi-line text box answers Escape by asking its parent to close, so
+// Escape in the results box would end the program; and it turns Enter and Escape elsewhere into
+// presses of a default and a cancel button. Here Enter and Escape press nothing, and the few keys
+// that the window handles itself (keyboard.h) it sees first.
 int RunEventLoop(const Form1& form) {
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "failing_allocation.h"
 #include "form/windows_1252.h"
 #include "loaded_form.h"
 #include "window_text.h"
@@ -191,6 +192,23 @@ TEST_F(Form1Operations, MissingDirectoryIsReportedAndEndsWithStatusOne) {
   EXPECT_EQ(reports[0].description, u"File not found");
   const std::u16string current = window::Utf16(std::filesystem::current_path().wstring());
   EXPECT_EQ(reports[0].detail, u"\"cities.txt\" was not found in " + current + u".");
+  EXPECT_EQ(form->EndStatus(), 1);
+  EXPECT_EQ(form->Handle(), nullptr);
+}
+
+// An error while the window handles a message of the system, here fonts that cannot be made for a
+// new resolution, ends the program as an error of an event procedure does; nothing of it unwinds
+// into the system that sent the message.
+TEST_F(Form1Operations, ErrorInAMessageHandlerIsReportedAndEndsWithStatusOne) {
+  form->Show();
+  Pump(*form);
+  RECT frame{};
+  ::GetWindowRect(form->Handle(), &frame);
+  FailNextAllocation();
+  ::SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&frame));
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].number, lookup::ErrorNumber::kOutOfMemory);
   EXPECT_EQ(form->EndStatus(), 1);
   EXPECT_EQ(form->Handle(), nullptr);
 }
