@@ -4,11 +4,11 @@
 
 import collections
 import functools
-import math
 import re
 import statistics
 
 import census_places
+from census_places import distance_km  # noqa: F401 (callers measure places with it)
 import place_names
 import regions
 
@@ -204,13 +204,6 @@ class Item:
 
     def __repr__(self):
         return f"{self.name}/{self.region}/{self.population}/{self.share:.2f}/{self.exchanges}"
-
-
-def distance_km(a, b):
-    lat1, lon1, lat2, lon2 = map(math.radians, (a[0], a[1], b[0], b[1]))
-    h = (math.sin((lat2 - lat1) / 2) ** 2 +
-         math.cos(lat1) * math.cos(lat2) * math.sin((lon2 - lon1) / 2) ** 2)
-    return 6371 * 2 * math.asin(math.sqrt(min(1.0, h)))
 
 
 def rate_centre(description, known=True):
