@@ -1,0 +1,117 @@
+# SPDX-License-Identifier: Apache-2.0
+# Canada's municipalities from Statistics Canada's census subdivisions: the table as read, which
+# subdivision a GeoNames point is the town of, and the communities inside them.
+import pathlib
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import canadian_places  # noqa: E402
+import source_files  # noqa: E402
+
+COLUMNS = ('"REF_DATE","GEO","DGUID","Coordinate",'
+           f'"{canadian_places.PEOPLE_COLUMN}","Symbols"\n')
+# Rows of the table's shape: the country and a division (not subdivisions), namesakes in one
+# division, a bilingual name, a subdivision across two divisions, a suppressed count.
+ROWS = [
+    ("Canada", "2021A000011124", "36991981"),
+    ("Westmorland", "2021A00031307", "163949"),
+    ("Moncton", "2021A00051307019", "10704"),
+    ("Moncton", "2021A00051307022", "79470"),
+    ("Greater Sudbury / Grand Sudbury", "2021A00053553005", "166004"),
+    ("Lloydminster (Part)", "2021A00054810039", "19739"),
+    ("Langley", "2021A00055915001", "132603"),
+    ("Langley", "2021A00055915002", "28963"),
+    ("Wood Buffalo", "2021A00054816037", "72326"),
+    ("Chatham-Kent", "2021A00053536020", "103988"),
+    ("Victoria", "2021A00051001365", ""),
+]
+SUBDIVISIONS = COLUMNS + "".join(f'"2021","{name}","{dguid}","1","{people}",\n'
+                                 for name, dguid, people in ROWS) + "\n\n"
+# (names, GeoNames admin1, county, GeoNames figure) -> code of the subdivision, or None.
+NAMED = [
+    (("Moncton",), "04", "1307", 71889, "1307022"),  # the city, not the parish
+    (("Moncton",), "04", "1307", 0, "1307022"),  # no figure: the larger
+    (("Moncton",), "04", "", 11000, "1307019"),
+    (("Greater Sudbury",), "08", "3553", 157857, "3553005"),
+    (("Grand Sudbury",), "08", "", 0, "3553005"),
+    (("Lloydminster",), "01", "4810039", 31400, "4810039"),
+    (("Langley",), "02", "5915", 23606, "5915002"),
+    (("Township of Langley",), "02", "5915001", 0, "5915001"),
+    (("Chatham", "Chatham-Kent"), "08", "3536", 43550, "3536020"),
+    (("Moncton",), "08", "3536", 100, None),  # another province
+    (("Fort McMurray",), "01", "4816037", 76000, None),
+    (("Wood Buffalo",), "01", "4811", 0, "4816037"),  # the only one of its province
+    (("Montr\u00e9al",), "10", "", 0, None),
+]
+
+
+class CanadianPlacesTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "table.csv"
+            path.write_text(SUBDIVISIONS, encoding="utf-8-sig")
+            cls.table = canadian_places.read_subdivisions(path)
+
+    def test_reads_only_subdivisions(self):
+        self.assertEqual(len(self.table), len(ROWS) - 2)
+        self.assertEqual(self.table["3536020"].people, 103988)
+        self.assertEqual(self.table["1001365"].people, 0)
+
+    def test_shown_names(self):
+        for code, shown in (("3553005", "Greater Sudbury"), ("4810039", "Lloydminster"),
+                            ("5915001", "Township of Langley"), ("5915002", "City of Langley"),
+                            ("1307022", "Moncton")):
+            with self.subTest(code=code):
+                self.assertEqual(self.table[code].shown_name(), shown)
+
+    def test_named(self):
+        subdivisions = canadian_places.Subdivisions(self.table)
+        for names, admin1, county, people, code in NAMED:
+            with self.subTest(names=names, county=county):
+                found = subdivisions.named(names, admin1, county, people)
+                self.assertEqual(found and found.code, code)
+
+
+def point(name, county, people, admin1="01"):
+    return source_files.GazetteerPlace([name, "CA", admin1, county, "56.7", "-111.4",
+                                        str(people), "PPL", "America/Edmonton"])
+
+
+class MunicipalitiesTest(unittest.TestCase):
+    """The real table: a point of a municipality's name takes its count; a point inside one that
+    names none is its community; a municipality without a point stands at its largest one."""
+
+    def test_points_become_municipalities(self):
+        calgary, edmonton = point("Calgary", "4806", 1019942), point("Edmonton", "4811", 0)
+        town = point("Fort McMurray", "4816037", 76000)
+        village = point("Saprae Creek", "4816037", 700)
+        neighbourhood = point("Silver Berry", "4811061", 8089)
+        loose = point("Nowhere Flats", "4899", 50)
+        gazetteer = [calgary, edmonton, town, village, neighbourhood, loose]
+        added = canadian_places.as_municipalities(gazetteer, lambda name, region: name)
+        self.assertEqual((calgary.population, edmonton.population), (1306784, 1010899))
+        self.assertEqual([(p.name, p.population, p.county) for p in added],
+                         [("Wood Buffalo (Fort McMurray)", 72326, "4816037")])
+        self.assertEqual((added[0].lat, added[0].lon), (town.lat, town.lon))
+        for community, holder in ((town, added[0]), (village, added[0]),
+                                  (neighbourhood, edmonton)):
+            with self.subTest(community=community.name):
+                self.assertIs(community.holder, holder)
+                self.assertTrue(community.locality)
+                self.assertEqual(community.population, 0)
+        self.assertFalse(loose.locality)
+        self.assertEqual(loose.population, 50)
+
+    def test_own_name_before_former_name(self):
+        former, own = point("Asbestos", "", 6486, "10"), point("Val-des-Sources", "", 0, "10")
+        canadian_places.as_municipalities(
+            [former, own], lambda name, region: "Val-des-Sources" if name == "Asbestos" else name)
+        self.assertIs(former.holder, own)
+        self.assertEqual(own.population, 7088)
+
+
+if __name__ == "__main__":
+    unittest.main()
