@@ -19,6 +19,10 @@ SUBDIVISION_DGUID = re.compile(r"2021A0005(\d{7})$")
 PROVINCE_CODES = {"01": "48", "02": "59", "03": "46", "04": "13", "05": "10", "07": "12",
                   "08": "35", "09": "11", "10": "24", "11": "47", "12": "60", "13": "61",
                   "14": "62"}
+# A census division of which one subdivision holds this share of the people is that municipality
+# with a few reserves or unorganized parts round it (the single-tier cities: Kawartha Lakes,
+# Cape Breton, Chatham-Kent): a place there that names no subdivision is a community of it.
+DOMINANT_SHARE = 0.9
 # Two municipalities of one name in one census division, told apart by their official names
 # (the table names both alike): the Township and the City of Langley, the District and the City
 # of North Vancouver.
@@ -77,6 +81,15 @@ class Subdivisions:
     def __init__(self, subdivisions):
         self.by_code = subdivisions
         self.by_name = collections.defaultdict(list)
+        people = collections.Counter()
+        largest = {}
+        for subdivision in subdivisions.values():
+            division = subdivision.code[:4]
+            people[division] += subdivision.people
+            if subdivision.people > getattr(largest.get(division), "people", -1):
+                largest[division] = subdivision
+        self.dominant = {division: subdivision for division, subdivision in largest.items()
+                         if subdivision.people >= DOMINANT_SHARE * people[division] > 0}
         for subdivision in subdivisions.values():
             for key in subdivision.name_keys():
                 self.by_name[(subdivision.code[:2], key)].append(subdivision)
@@ -104,7 +117,8 @@ def as_municipalities(gazetteer, shown_name):
     """Makes the Canadian GeoNames places municipalities: a point named after a census
     subdivision is that municipality, with its 2021 count; a point inside one (GeoNames gives
     the subdivision's code) that names none is a community of it, a locality without a figure
-    held by the municipality; a municipality without a point of its name stands at its largest
+    held by the municipality, as is one that names none in a division of one municipality (see
+    DOMINANT_SHARE); a municipality without a point of its name stands at its largest
     community ("Wood Buffalo (Fort McMurray)"). Other points stay as GeoNames gives them.
     `shown_name(name, region)` is the name a point is shown by (Chatham is Chatham-Kent).
     Returns the municipalities added."""
@@ -128,6 +142,8 @@ def as_municipalities(gazetteer, shown_name):
             communities[subdivision.code].append(place)
         elif len(place.county) == 7 and place.county in table.by_code:
             communities[place.county].append(place)
+        elif len(place.county) == 4 and place.county in table.dominant:
+            communities[table.dominant[place.county].code].append(place)
     added = []
     for code, members in communities.items():
         holder = towns.get(code)

@@ -90,20 +90,28 @@ class MunicipalitiesTest(unittest.TestCase):
         village = point("Saprae Creek", "4816037", 700)
         neighbourhood = point("Silver Berry", "4811061", 8089)
         loose = point("Nowhere Flats", "4899", 50)
-        gazetteer = [calgary, edmonton, town, village, neighbourhood, loose]
+        # Lindsay lies in the division of which the City of Kawartha Lakes holds everyone;
+        # Keswick in York's, of nine municipalities.
+        lindsay, keswick = point("Lindsay", "3516", 20354, "08"), point("Keswick", "3519", 21000,
+                                                                         "08")
+        gazetteer = [calgary, edmonton, town, village, neighbourhood, loose, lindsay, keswick]
         added = canadian_places.as_municipalities(gazetteer, lambda name, region: name)
         self.assertEqual((calgary.population, edmonton.population), (1306784, 1010899))
-        self.assertEqual([(p.name, p.population, p.county) for p in added],
-                         [("Wood Buffalo (Fort McMurray)", 72326, "4816037")])
+        self.assertEqual(sorted((p.name, p.population, p.county) for p in added),
+                         [("Kawartha Lakes (Lindsay)", 79247, "3516010"),
+                          ("Wood Buffalo (Fort McMurray)", 72326, "4816037")])
         self.assertEqual((added[0].lat, added[0].lon), (town.lat, town.lon))
-        for community, holder in ((town, added[0]), (village, added[0]),
+        wood_buffalo = next(p for p in added if p.county == "4816037")
+        for community, holder in ((town, wood_buffalo), (village, wood_buffalo),
                                   (neighbourhood, edmonton)):
             with self.subTest(community=community.name):
                 self.assertIs(community.holder, holder)
                 self.assertTrue(community.locality)
                 self.assertEqual(community.population, 0)
-        self.assertFalse(loose.locality)
-        self.assertEqual(loose.population, 50)
+        for place, people in ((loose, 50), (keswick, 21000)):
+            with self.subTest(place=place.name):
+                self.assertFalse(place.locality)
+                self.assertEqual(place.population, people)
 
     def test_own_name_before_former_name(self):
         former, own = point("Asbestos", "", 6486, "10"), point("Val-des-Sources", "", 0, "10")
