@@ -83,8 +83,10 @@ class Subdivisions:
         self.by_name = collections.defaultdict(list)
         people = collections.Counter()
         largest = {}
+        self.by_division = collections.defaultdict(list)
         for subdivision in subdivisions.values():
             division = subdivision.code[:4]
+            self.by_division[division].append(subdivision)
             people[division] += subdivision.people
             if subdivision.people > getattr(largest.get(division), "people", -1):
                 largest[division] = subdivision
@@ -112,13 +114,25 @@ class Subdivisions:
                                                  if people else -s.people, s.code))
         return None
 
+    def named_after(self, name, county):
+        """The only subdivision of a census division whose name begins with a point's name as a
+        word of its own (Bradford West Gwillimbury of Bradford, Strathroy-Caradoc of Strathroy),
+        or None."""
+        if len(county) < 4:
+            return None
+        key = name_key(name)
+        inside = self.by_division.get(county[:4], [])
+        if any(key in s.name_keys() for s in inside):
+            return None
+        found = [s for s in inside if any(other.startswith(key + " ") for other in s.name_keys())]
+        return found[0] if len(found) == 1 else None
+
 
 def as_municipalities(gazetteer, shown_name):
     """Makes the Canadian GeoNames places municipalities: a point named after a census
-    subdivision is that municipality, with its 2021 count; a point inside one (GeoNames gives
-    the subdivision's code) that names none is a community of it, a locality without a figure
-    held by the municipality, as is one that names none in a division of one municipality (see
-    DOMINANT_SHARE); a municipality without a point of its name stands at its largest
+    subdivision is that municipality, with its 2021 count; a point that names none is a
+    community of the one that holds it (see community_of), a locality without a figure held by
+    the municipality; a municipality without a point of its name stands at its largest
     community ("Wood Buffalo (Fort McMurray)"). Other points stay as GeoNames gives them.
     `shown_name(name, region)` is the name a point is shown by (Chatham is Chatham-Kent).
     Returns the municipalities added."""
@@ -140,10 +154,10 @@ def as_municipalities(gazetteer, shown_name):
             place.population = subdivision.people
         elif subdivision:
             communities[subdivision.code].append(place)
-        elif len(place.county) == 7 and place.county in table.by_code:
-            communities[place.county].append(place)
-        elif len(place.county) == 4 and place.county in table.dominant:
-            communities[table.dominant[place.county].code].append(place)
+        else:
+            holder = community_of(table, place)
+            if holder:
+                communities[holder.code].append(place)
     added = []
     for code, members in communities.items():
         holder = towns.get(code)
@@ -154,6 +168,14 @@ def as_municipalities(gazetteer, shown_name):
         for place in members:
             place.holder, place.locality, place.population = holder, True, 0
     return added
+
+
+def community_of(table, place):
+    """The subdivision that holds a point that names none: the one whose name begins with the
+    point's (Bradford), else the one GeoNames files it in (Fort McMurray), else the one that
+    holds its census division (Lindsay; see DOMINANT_SHARE); None where none does."""
+    return table.named_after(place.name, place.county) or table.by_code.get(
+        place.county if len(place.county) == 7 else "") or table.dominant.get(place.county)
 
 
 def municipality_at(subdivision, community):

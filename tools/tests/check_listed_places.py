@@ -8,9 +8,9 @@ independently of the generator's rules.
 
 The municipalities are those of the census tables (tools/census_places.py and
 tools/canadian_places.py read them): every US municipality of US_LARGE people or more, and every
-Canadian census subdivision of CA_LARGE or more (Statistics Canada, 2021). For each that some 7-digit prefix of the geocoding
-file names (in its own state or province): the code with the most such prefixes (any of them on a
-tie) lists it. For the TOP largest of those, it is among the first FIRST places of that code.
+Canadian census subdivision of CA_LARGE or more (Statistics Canada, 2021). For each that some
+7-digit prefix of the geocoding file names (in its own state or province): the code with the most
+such prefixes (any of them on a tie) lists it. For the TOP largest of those, it is among the first FIRST places of that code.
 Prints every failure and the counts; exits 1 when a failure is not one of the known exceptions
 below.
 

@@ -26,6 +26,9 @@ ROWS = [
     ("Wood Buffalo", "2021A00054816037", "72326"),
     ("Chatham-Kent", "2021A00053536020", "103988"),
     ("Victoria", "2021A00051001365", ""),
+    ("Strathroy-Caradoc", "2021A00053539015", "23871"),
+    ("St. Clair", "2021A00053538003", "14659"),
+    ("St. Clair Beach", "2021A00053538099", "1"),
 ]
 SUBDIVISIONS = COLUMNS + "".join(f'"2021","{name}","{dguid}","1","{people}",\n'
                                  for name, dguid, people in ROWS) + "\n\n"
@@ -78,6 +81,24 @@ class CanadianPlacesTest(unittest.TestCase):
 def point(name, county, people, admin1="01"):
     return source_files.GazetteerPlace([name, "CA", admin1, county, "56.7", "-111.4",
                                         str(people), "PPL", "America/Edmonton"])
+
+
+# (point name, county) -> the subdivision whose name begins with it, or None: a word of its own,
+# in the division, and only one.
+NAMED_AFTER = [
+    ("Strathroy", "3539", "3539015"), ("Strathroy", "3539015", "3539015"),
+    ("Strathroy", "3538", None), ("Strathroy", "", None), ("Strath", "3539", None),
+    ("St. Clair", "3538", None), ("Saint Clair", "3538", None),
+]
+
+
+class NamedAfterTest(unittest.TestCase):
+    def test_named_after(self):
+        subdivisions = canadian_places.Subdivisions(CanadianPlacesTest.table)
+        for name, county, code in NAMED_AFTER:
+            with self.subTest(name=name, county=county):
+                found = subdivisions.named_after(name, county)
+                self.assertEqual(found and found.code, code)
 
 
 class MunicipalitiesTest(unittest.TestCase):
