@@ -8,6 +8,8 @@ import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
 import canadian_places  # noqa: E402
+import city_parts  # noqa: E402
+import place_names  # noqa: E402
 import source_files  # noqa: E402
 
 COLUMNS = ('"REF_DATE","GEO","DGUID","Coordinate",'
@@ -140,6 +142,37 @@ class MunicipalitiesTest(unittest.TestCase):
             [former, own], lambda name, region: "Val-des-Sources" if name == "Asbestos" else name)
         self.assertIs(former.holder, own)
         self.assertEqual(own.population, 7088)
+
+
+class DirectoryPlacesTest(unittest.TestCase):
+    """The places the directory is made of: Canadian figures are the table's, and communities
+    are parts of their municipalities, which the check of shown towns finds."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.places = source_files.read_places()
+
+    def test_figures_are_the_census_counts(self):
+        towns = {(p.name, p.region): p.population for p in self.places
+                 if p.country == "CA" and not p.locality}
+        for name, region, people in [("Victoria", "BC", 91867), ("Saanich", "BC", 117735),
+                                     ("Toronto", "ON", 2794356), ("Chatham", "ON", 103988),
+                                     ("Langley", "BC", 28963),
+                                     ("Township of Langley", "BC", 132603),
+                                     ("District of North Vancouver", "BC", 88168),
+                                     ("Wood Buffalo (Fort McMurray)", "AB", 72326)]:
+            with self.subTest(name):
+                self.assertEqual(towns.get((name, region)), people)
+
+    def test_communities_are_parts_of_towns(self):
+        parts = city_parts.parts_of_towns(self.places)
+        for part, region, town in [("Fort McMurray", "AB", "Wood Buffalo (Fort McMurray)"),
+                                   ("Sherwood Park", "AB", "Strathcona County (Sherwood Park)"),
+                                   ("Glace Bay", "NS", "Cape Breton (Sydney)"),
+                                   ("Lindsay", "ON", "Kawartha Lakes (Lindsay)"),
+                                   ("Silver Berry", "AB", "Edmonton")]:
+            with self.subTest(part):
+                self.assertEqual(parts.get((region, place_names.name_key(part))), town)
 
 
 if __name__ == "__main__":
