@@ -4,10 +4,11 @@
 
 import collections
 import functools
-import math
 import re
 import statistics
 
+import census_places
+from census_places import distance_km  # noqa: F401 (callers measure places with it)
 import place_names
 import regions
 
@@ -94,14 +95,22 @@ for _part, _city, _region in (
         ("Queenswood Heights", "Ottawa", "ON"), ("Buckingham", "Gatineau", "QC"),
         ("le Plateau", "Gatineau", "QC"), ("Hauterive", "Baie-Comeau", "QC"),
         ("Saint-Canut", "Mirabel", "QC"), ("West End", "Vancouver", "BC"),
-        ("Aldergrove", "Langley", "BC"), ("Walnut Grove", "Langley", "BC"),
+        ("Aldergrove", "Township of Langley", "BC"),
+        ("Walnut Grove", "Township of Langley", "BC"),
+        ("Murrayville", "Township of Langley", "BC"), ("Willoughby", "Township of Langley", "BC"),
+        ("Deep Cove", "District of North Vancouver", "BC"),
+        ("Wallaceburg", "Chatham", "ON"), ("Tilbury", "Chatham", "ON"),
+        ("Ridgetown", "Chatham", "ON"), ("Blenheim", "Chatham", "ON"),
         ("Tsawwassen", "Delta", "BC"), ("Fall River", "Halifax", "NS"),
         ("Collinwood", "Cleveland", "OH"), ("Glenville", "Cleveland", "OH"),
         ("Clark-Fulton", "Cleveland", "OH"), ("Detroit-Shoreway", "Cleveland", "OH"),
         ("Hough", "Cleveland", "OH"), ("Alief", "Houston", "TX"),
         ("Coconut Grove", "Miami", "FL"), ("Broad Ripple", "Indianapolis", "IN"),
         ("South Chicago", "Chicago", "IL"), ("Ahwatukee Foothills", "Phoenix", "AZ"),
-        ("Alhambra", "Phoenix", "AZ")):
+        ("Alhambra", "Phoenix", "AZ"), ("Maryvale", "Phoenix", "AZ"),
+        ("Deer Valley", "Phoenix", "AZ"), ("Laveen", "Phoenix", "AZ"),
+        ("Eagle River", "Anchorage", "AK"), ("Chugiak", "Anchorage", "AK"),
+        ("Girdwood", "Anchorage", "AK")):
     OTHER_NAMES[(_part, _region)] = _city
 # Helena and West Helena (Arkansas) merged in 2006 as the City of Helena-West Helena.
 for _part in ("Helena", "West Helena"):
@@ -109,6 +118,9 @@ for _part in ("Helena", "West Helena"):
 # Lexington and Fayette County merged in 1974 as Lexington-Fayette, known as Lexington.
 OTHER_NAMES[("Lexington-Fayette", "KY")] = "Lexington"
 OTHER_NAMES.update({
+    # The Town of Salem and Silver Lake (Kenosha County) became the Village of Salem Lakes in
+    # 2017; the Salem of the census tables is a town of Pierce County, 715's.
+    ("Salem", "WI"): "Salem Lakes",
     ("Nelson-Miramichi", "NB"): "Miramichi",
     ("Florenceville", "NB"): "Florenceville-Bristol",
 })
@@ -126,6 +138,11 @@ SHOWN_NAMES = {
     ("Cap-Pele", "NB"): "Cap-Pel\u00e9",
     ("Saint-Louis de Kent", "NB"): "Saint-Louis-de-Kent",
     ("Barrow", "AK"): "Utqia\u0121vik",  # renamed in 2016
+    # Two municipalities of one name in one code, told apart by their official names; and
+    # Chatham-Kent, which took in Chatham and its neighbours in 1998.
+    ("Langley", "BC"): "City of Langley",
+    ("North Vancouver", "BC"): "City of North Vancouver",
+    ("Chatham", "ON"): "Chatham-Kent",
 }
 OTHER_NAMES.update({
     ("Washington D.C.", "DC"): "Washington",
@@ -192,13 +209,6 @@ class Item:
         return f"{self.name}/{self.region}/{self.population}/{self.share:.2f}/{self.exchanges}"
 
 
-def distance_km(a, b):
-    lat1, lon1, lat2, lon2 = map(math.radians, (a[0], a[1], b[0], b[1]))
-    h = (math.sin((lat2 - lat1) / 2) ** 2 +
-         math.cos(lat1) * math.cos(lat2) * math.sin((lon2 - lon1) / 2) ** 2)
-    return 6371 * 2 * math.asin(math.sqrt(min(1.0, h)))
-
-
 def rate_centre(description, known=True):
     """A geocoding description as (name, region): 'Jersey City, NJ' -> ('Jersey City', 'NJ');
     'West Spring Creek Parkway, Plano, TX' -> ('Plano', 'TX'): the city, not the sub-area; under
@@ -225,9 +235,34 @@ class Gazetteer:
     def __init__(self, places):
         self.by_name = collections.defaultdict(list)
         self.by_region = collections.defaultdict(list)
+        localities = []
         for place in places:
+            if getattr(place, "locality", False):
+                localities.append(place)
+                continue
             self.by_name[(self.scope(place), place_names.name_key(place.name))].append(place)
             self.by_region[self.scope(place)].append(place)
+            # A town told apart from a city of its name ("Fairview Township") is a namesake of
+            # that city for a rate centre that names neither.
+            bare = census_places.bare_name(place.name) if place.kind else place.name
+            if bare != place.name:
+                self.by_name[(self.scope(place), place_names.name_key(bare))].append(place)
+        # A community that is no municipality is known by the municipality that holds it
+        # (Colonial Park is Lower Paxton, Eagle River Anchorage); one that no municipality holds
+        # stands under its own name, without a figure.
+        holders = collections.defaultdict(list)
+        for place in localities:
+            key = (self.scope(place), place_names.name_key(place.name))
+            if key in self.by_name and (place.holder or place) in self.by_name[key]:
+                continue
+            if key in self.by_name and not any(getattr(other, "locality", False) or
+                                               other in holders[key] for other in
+                                               self.by_name[key]):
+                continue
+            holders[key].append(place.holder or place)
+            self.by_name[key].append(place.holder or place)
+            if not place.holder:
+                self.by_region[key[0]].append(place)
 
     @staticmethod
     def scope(place):

@@ -2,11 +2,16 @@
 # Readers of the committed sources under tools/sources/: the NPA report, the geocoding file and
 # the GeoNames place extract.
 
+import bisect
 import collections
 import csv
+import math
 import pathlib
 
+import canadian_places
+import census_places
 import place_names
+import places
 import regions
 
 SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
@@ -23,13 +28,6 @@ PLACE_FIXES = {
     # Voorhees Township (Camden County, 29,131 people) sits in GeoNames at a spot in Somerset
     # County, among 908's towns.
     ("Voorhees", "US", "NJ", "29131"): {"admin2": "007", "lat": "39.8430", "lon": "-74.9550"},
-    # Populations at another level than the municipality's (Statistics Canada, 2021 Census,
-    # census subdivisions): GeoNames gives Les Coteaux its population centre's 17,396, Oshawa a
-    # figure near its census metropolitan area's, and Saint-Lin-Laurentides the figure of one of
-    # the two places that merged into it in 2000.
-    ("Les Coteaux", "CA", "10", "17396"): {"population": "5643"},
-    ("Oshawa", "CA", "08", "308875"): {"population": "175383"},
-    ("Saint-Lin-Laurentides", "CA", "10", "14159"): {"population": "24030"},
     # Consolidated city-counties, which GeoNames gives the old city's figure (US Census 2010:
     # Augusta-Richmond County consolidated government, and Louisville/Jefferson County metro
     # government, each without the towns that kept their own government).
@@ -59,18 +57,11 @@ PLACE_FIXES = {
     ("Shiloh", "US", "PA", "11217"): {"population": "0"},
     ("Laurentides", "CA", "10", "12710"): {"population": "0"},
     ("Sainte-Catherine", "CA", "10", "16211"): {"population": "0"},
-    # White Rock (BC), a city of 21,939 (Statistics Canada 2021), with a figure three times that.
-    ("White Rock", "CA", "02", "66450"): {"population": "21939"},
-    # Municipalities that GeoNames gives no figure, ranked below villages: Statistics Canada 2021
-    # (census subdivisions) and US Census 2020 (towns and townships).
-    ("Whitby", "CA", "08", "0"): {"population": "138501"},
-    ("Whitchurch-Stouffville", "CA", "08", "0"): {"population": "49864"},
-    ("Grimsby", "CA", "08", "0"): {"population": "28883"},
-    ("Tillsonburg", "CA", "08", "0"): {"population": "18615"},
-    ("Sidney", "CA", "02", "0"): {"population": "12318"},
-    ("Gander", "CA", "05", "0"): {"population": "11880"},
-    ("Caledon", "CA", "08", "0"): {"population": "76581"},
-    ("Halton Hills", "CA", "08", "0"): {"population": "62951"},
+    # Saanich, a district municipality, which GeoNames gives no feature code (its figure is
+    # Statistics Canada's, as for every Canadian municipality: canadian_places.py).
+    ("Saanich", "CA", "02", "0"): {"feature": "PPL"},
+    # Municipalities that GeoNames gives no figure, ranked below villages: US Census 2020 (towns
+    # and townships).
     ("Brick", "US", "NJ", "0"): {"population": "73620"},
     ("Middletown", "US", "NJ", "0"): {"population": "67106"},
     ("Bensalem", "US", "PA", "0"): {"population": "62707"},
@@ -80,6 +71,18 @@ PLACE_FIXES = {
     ("Clifton Park", "US", "NY", "0"): {"population": "38029"},
     ("Bloomfield", "US", "CT", "0"): {"population": "21535"},
 }
+# A municipality's town centre lies within this many radii (of a disc of its land area) of its
+# census internal point.
+TOWN_CENTRE_REACH = 1.5
+# Municipalities that GeoNames lacks, beside a city of their name (each at its municipal hall,
+# filed under its census subdivision code; its name and figure are Statistics Canada's): the
+# Township of Langley (Murrayville) and the District of North Vancouver.
+PLACE_ADDITIONS = [
+    ["Township of Langley", "CA", "02", "5915001", "49.08333", "-122.61667", "0", "PPL",
+     "America/Vancouver"],
+    ["District of North Vancouver", "CA", "02", "5915046", "49.32000", "-123.07300", "0", "PPL",
+     "America/Vancouver"],
+]
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]
 
@@ -125,33 +128,136 @@ def read_geocoding(path=GEOCODING):
 
 
 class GazetteerPlace:
-    """One populated place of the GeoNames extract."""
+    """One populated place: a municipality of the census tables, or a place of the GeoNames
+    extract. `kind` is a census municipality's legal description ("township"); `holder` the
+    municipality that holds a GeoNames locality of the US (Colonial Park: Lower Paxton), which
+    is no town of its own."""
 
     __slots__ = ("name", "country", "admin1", "admin2", "lat", "lon", "population", "feature",
-                 "zone", "region", "county")
+                 "zone", "region", "county", "kind", "holder", "locality")
 
-    def __init__(self, fields):
+    def __init__(self, fields, kind=""):
         (self.name, self.country, self.admin1, self.admin2, lat, lon, population, self.feature,
          self.zone) = fields
         self.lat, self.lon, self.population = float(lat), float(lon), int(population)
         self.region = regions.region_of_place(self.country, self.admin1)
         self.county = regions.county_code(self.country, self.admin1, self.admin2)
+        self.kind, self.holder, self.locality = kind, None, False
 
     def __repr__(self):
         return f"{self.name} ({self.region}, {self.population})"
 
 
-def read_places(path=PLACES):
-    """The places of the extract, in its order."""
+def read_gazetteer_places(path=PLACES):
+    """The places of the GeoNames extract, in its order."""
     places = []
     with open(path, encoding="utf-8") as source:
         for line in source:
             if line.startswith("#") or not line.strip():
                 continue
             fields = line.rstrip("\n").split("\t")
-            fields[0] = place_names.without_status(fields[0])
+            # A name keeps no source punctuation: GeoNames writes Ta'u's glottal stop as "`".
+            fields[0] = place_names.without_status(fields[0]).replace("`", "'")
             fix = PLACE_FIXES.get((fields[0], fields[1], fields[2], fields[6]), {})
-            for index, key in ((3, "admin2"), (4, "lat"), (5, "lon"), (6, "population")):
+            for index, key in ((3, "admin2"), (4, "lat"), (5, "lon"), (6, "population"),
+                               (7, "feature")):
                 fields[index] = fix.get(key, fields[index])
             places.append(GazetteerPlace(fields))
-    return places
+    return places + [GazetteerPlace(list(fields)) for fields in PLACE_ADDITIONS]
+
+
+def read_places(path=PLACES):
+    """The places: the US municipalities of the census tables (Puerto Rico's municipios
+    included), and the GeoNames places of Canada, the territories and the Caribbean, and of New
+    York City and Washington. The GeoNames places of the rest of the US, and the census
+    designated places of the strong-MCD states, follow as localities, without a figure, each
+    with the municipality that holds it (see census_places.LocalityHolders)."""
+    gazetteer = read_gazetteer_places(path)
+    gazetteer += canadian_places.as_municipalities(
+        gazetteer, lambda name, region: places.SHOWN_NAMES.get((name, region), name))
+    units, communities = census_places.municipalities()
+    zones = NearestZone(gazetteer)
+    municipal = [GazetteerPlace(unit_fields(unit, zones.zone(unit)), unit.kind) for unit in units]
+    centre_at_town(municipal, units, gazetteer)
+    holders = census_places.LocalityHolders(units)
+    by_unit = {id(unit): place for unit, place in zip(units, municipal)}
+    by_name = {(place.region, place_names.name_key(place.name)): place for place in municipal}
+    kept, localities = [], []
+    census_communities = [GazetteerPlace(unit_fields(unit, "")) for unit in communities]
+    for place in gazetteer + census_communities:
+        if not replaced(place):
+            kept.append(place)
+            continue
+        unit = holders.holder(place.region if place.country == "US" else "PR", place.county,
+                              place.lat, place.lon)
+        place.holder, place.locality, place.population = by_unit.get(id(unit)), True, 0
+        # The cities' own lists of their parts come before a guess from positions (Maryvale
+        # borders Glendale, though it is Phoenix's).
+        known = places.known_as(place.name, place.region)[0]
+        if known != place.name:
+            place.holder = by_name.get((place.region, place_names.name_key(known)), place.holder)
+        localities.append(place)
+    return kept + municipal + localities
+
+
+def centre_at_town(municipal, units, gazetteer):
+    """Puts each municipality at its town centre, the GeoNames place of its name within it, and
+    in that place's county: where its exchanges are (a census internal point lies anywhere in
+    the land; Wickenburg's lies in Yavapai County, though the town is Maricopa County's)."""
+    by_name = collections.defaultdict(list)
+    for place in gazetteer:
+        if place.country in ("US", "PR"):
+            by_name[(place.region, place_names.name_key(place.name))].append(place)
+    for place, unit in zip(municipal, units):
+        key = (place.region, place_names.name_key(census_places.bare_name(place.name)))
+        near = [other for other in by_name.get(key, ())
+                if census_places.distance_km((place.lat, place.lon), (other.lat, other.lon))
+                <= TOWN_CENTRE_REACH * unit.radius]
+        if near:
+            centre = min(near, key=lambda other: census_places.distance_km(
+                (place.lat, place.lon), (other.lat, other.lon)))
+            place.lat, place.lon = centre.lat, centre.lon
+            if centre.county and place.country == "US":
+                place.county = centre.county
+
+
+def replaced(place):
+    """Whether the census tables hold a GeoNames place's municipality: the US but New York
+    City and Washington, and Puerto Rico."""
+    if place.country == "PR":
+        return True
+    return place.country == "US" and place.region not in census_places.GAZETTEER_REGIONS and \
+        place.county not in census_places.GAZETTEER_COUNTIES
+
+
+def unit_fields(unit, zone):
+    """A census unit as the fields of a gazetteer line; Puerto Rico's municipios as GeoNames
+    files them (the municipio as the first-level division)."""
+    if unit.state == "PR":
+        return [unit.name, "PR", unit.county, "", unit.lat, unit.lon, unit.people, "PPLA", zone]
+    return [unit.name, "US", unit.state, unit.county, unit.lat, unit.lon, unit.people, "PPL", zone]
+
+
+class NearestZone:
+    """The time zone of the nearest GeoNames place of the same region (the extract carries the
+    zone of each place's position)."""
+
+    def __init__(self, places):
+        self.by_region = collections.defaultdict(list)
+        for place in places:
+            if place.zone:
+                self.by_region[place.region].append(place)
+        for found in self.by_region.values():
+            found.sort(key=lambda place: place.lat)
+        self.lats = {region: [p.lat for p in found] for region, found in self.by_region.items()}
+
+    def zone(self, unit):
+        region = "PR" if unit.state == "PR" else unit.state
+        found, lats = self.by_region.get(region, []), self.lats.get(region, [])
+        for window in (0.2, 1, 5, 90):
+            near = found[bisect.bisect_left(lats, unit.lat - window):
+                         bisect.bisect_right(lats, unit.lat + window)]
+            if near:
+                return min(near, key=lambda p: (p.lat - unit.lat) ** 2 + (
+                    (p.lon - unit.lon) * math.cos(math.radians(unit.lat))) ** 2).zone
+        return ""
