@@ -42,6 +42,8 @@ CLASSES = {
     "11 slivers": "places of which the code holds less than a tenth of the exchanges",
     "12 unplaced towns": "towns of 10,000 or more near a code's rate centres missing from a text "
                          "with room",
+    "13 metro lines": "metro lines missing a code whose own rate centre lies in one of their "
+                      "counties, or not marking a code that is not in service",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
@@ -271,7 +273,10 @@ def check_metro(lines, metro_result, problems):
         name = line[:layout.METRO_NAME_LENGTH].rstrip()
         if len(line) > layout.METRO_NAME_LENGTH and line[layout.METRO_NAME_LENGTH] != " ":
             problems["layout"].append(f"metro.txt:{number}: the name does not fill columns 1-19")
-        shown[name] = {int(code) for code in line[layout.METRO_NAME_LENGTH:].split()}
+        if len(line) > layout.METRO_LINE_LENGTH:
+            problems["layout"].append(f"metro.txt:{number}: longer than "
+                                      f"{layout.METRO_LINE_LENGTH} characters")
+        shown[name] = layout.metro_codes_of(line)
     if list(shown) != sorted(shown) or len(shown) != len(lines):
         problems["layout"].append("metro.txt: names not sorted or not unique")
     for name, (codes, covered) in sorted(metro_result.items()):
@@ -289,6 +294,31 @@ def check_metro(lines, metro_result, problems):
                 continue
             if not served:
                 problems["metro counties"].append(f"{name}: no code serves unit {unit}")
+
+
+def check_metro_lines(lines, context, rate_centre_places, problems):
+    """Every code with a rate centre of its own in a metro's counties (a town too small to be
+    listed counts) is on the metro's line, and the line marks each of its codes that is not in
+    service as the directory does."""
+    codes_at = collections.defaultdict(set)
+    for code, places in rate_centre_places.items():
+        for place in places:
+            for key in make_directory.metros.place_keys(place):
+                codes_at[key].add(code)
+    by_name = {line[:layout.METRO_NAME_LENGTH].rstrip(): line for line in lines}
+    for name, units in sorted(make_directory.metros.read_metro_counties().items()):
+        line = by_name.get(name, "")
+        codes = layout.metro_codes_of(line) if line else set()
+        for unit in units:
+            serving = set().union(*(codes_at.get(key, set()) for key in unit.keys()))
+            for code in sorted(serving - codes):
+                problems["13 metro lines"].append(f"{name}: lacks {code}, whose rate centre lies "
+                                                  f"in {unit.name}")
+        notes = line[layout.METRO_NAME_LENGTH:].split(layout.METRO_NOTE)[1:]
+        want = dates.service_notes(codes, context.report, context.date)
+        if notes != want:
+            problems["13 metro lines"].append(f"{name}: notes {notes}, codes not in service "
+                                              f"call for {want}")
 
 
 def short_prefixes(path=source_files.GEOCODING):
@@ -315,15 +345,19 @@ def main(argv=None):
     context = make_directory.Context(report, whole, exchanges, source_files.read_places())
     context.short_prefixes = short_prefixes()
     entries = make_directory.directory_entries(context)
+    rate_centre_places = make_directory.own_rate_centre_places(context)
     metro_result = make_directory.metro_entries(
-        entries, make_directory.metros.read_metro_counties(), context.partners, context.places)
+        entries, make_directory.metros.read_metro_counties(), context.partners, context.places,
+        rate_centre_places)
 
     problems = {key: [] for key in CLASSES}
     cities = read_lines(args.data / "cities.txt", problems)
     check_layout(cities, report, problems)
     check_cities(cities, context, entries, problems)
     check_sisters(cities, report, problems)
-    check_metro(read_lines(args.data / "metro.txt", problems), metro_result, problems)
+    metro_file = read_lines(args.data / "metro.txt", problems)
+    check_metro(metro_file, metro_result, problems)
+    check_metro_lines(metro_file, context, rate_centre_places, problems)
 
     for key, found in problems.items():
         if not args.counts:
