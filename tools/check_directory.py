@@ -44,6 +44,8 @@ CLASSES = {
                          "with room",
     "13 metro lines": "metro lines missing a code whose own rate centre lies in one of their "
                       "counties, or not marking a code that is not in service",
+    "14 municipal splits": "municipalities of the split table missing from a line of their codes "
+                           "with room, or shown on another code's line",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
@@ -246,9 +248,35 @@ def check_shares(code, region, text, shown, context, problems):
     for member in overlays.area_members(code, context.partners):
         for town, by_code in context.located.get(member, ()):
             shown_name = place_lists.shown_place_name(town.name, town, town.region)
+            row = context.splits.get((place_names.name_key(shown_name), town.region))
+            if row and not row.codes & overlays.area_members(code, context.partners):
+                continue
             if located_places.share(by_code, serving) >= place_lists.SLIVER and \
                     place_names.name_key(shown_name) not in listed:
                 problems["12 unplaced towns"].append(f"{code}: {shown_name} ({town.population})")
+
+
+def check_splits(lines, context, problems):
+    """The lines agree with the table of municipal splits: a municipality of the table is on the
+    line of each of its codes (and their overlays) that has room, and on no other line of its
+    region."""
+    for line in lines:
+        code = int(layout.code_of(line))
+        place = context.place_of.get(code)
+        if not place:
+            continue
+        text = layout.city_text_of(line)
+        shown = {place_names.name_key(name) for name in Parsed(text).items}
+        area = overlays.area_members(code, context.partners)
+        for (key, region), row in sorted(context.splits.items()):
+            if region not in place.regions:
+                continue
+            if key in shown and not row.codes & area:
+                problems["14 municipal splits"].append(f"{code}: shows {row.name}, which is "
+                                                       f"{sorted(row.codes)}'s")
+            elif key not in shown and row.codes & area and \
+                    len(text) <= layout.CITY_TEXT_LENGTH - 40:
+                problems["14 municipal splits"].append(f"{code}: lacks {row.name}")
 
 
 def check_prefixes(code, text, shown, context, problems):
@@ -355,6 +383,7 @@ def main(argv=None):
     check_layout(cities, report, problems)
     check_cities(cities, context, entries, problems)
     check_sisters(cities, report, problems)
+    check_splits(cities, context, problems)
     metro_file = read_lines(args.data / "metro.txt", problems)
     check_metro(metro_file, metro_result, problems)
     check_metro_lines(metro_file, context, rate_centre_places, problems)

@@ -20,6 +20,7 @@ import dates  # noqa: E402
 import located_places  # noqa: E402
 import metro_rate_centres  # noqa: E402
 import metros  # noqa: E402
+import municipal_splits  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
 import places as place_lists  # noqa: E402
@@ -110,9 +111,11 @@ def area_items(code, context):
     for member in sorted(overlays.area_members(code, context.partners)):
         for town, by_code in context.located.get(member, ()):
             located[id(town)] = (town, located_places.share(by_code, serving))
-    items = place_lists.ranked_items(
+    items = municipal_splits.filed(place_lists.ranked_items(
         counts, context.matched[code], place.regions,
-        lambda key: context.share_of(key, serving), list(located.values()))
+        lambda key: context.share_of(key, serving), list(located.values())),
+        overlays.area_members(code, context.partners), context.splits, context.gazetteer,
+        place.regions)
     if not items and context.sole_code_of_region(code, place.region):
         items = [place_lists.Item(p.name, p.region, p, 0)
                  for p in context.gazetteer.largest(place.region)]
@@ -228,6 +231,7 @@ class Context:
         self.date = dates.report_date()
         self.places = places
         self.gazetteer = place_lists.Gazetteer(places)
+        self.splits = municipal_splits.read_table()
         self.zone_norms = time_zones.region_zones(places)
         self.partners = overlays.partners({c: r for c, r in report.items()})
         self.place_of = {}
