@@ -3,7 +3,7 @@
 # Checks the shipped "cities.txt" and "metro.txt" against the sources: layout and encoding, and
 # each fault class the directory once had (partners, corrections, zones, non-places, order,
 # stub lists, region-only texts, skipped prefixes, metro codes and counties, sister lists,
-# slivers and towns placed by position).
+# slivers, towns placed by position, and communities of a municipality shown as towns).
 """Checks data/cities.txt and data/metro.txt against the committed sources.
 
 Usage: check_directory.py [--data FOLDER] [--counts]
@@ -16,6 +16,7 @@ import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import city_parts  # noqa: E402
 import dates  # noqa: E402
 import located_places  # noqa: E402
 import make_directory  # noqa: E402
@@ -42,9 +43,11 @@ CLASSES = {
     "11 slivers": "places of which the code holds less than a tenth of the exchanges",
     "12 unplaced towns": "towns of 10,000 or more near a code's rate centres missing from a text "
                          "with room",
-    "13 metro lines": "metro lines missing a code whose own rate centre lies in one of their "
+    "13 parts of towns": "communities that the census puts inside another municipality, shown "
+                         "as towns",
+    "14 metro lines": "metro lines missing a code whose own rate centre lies in one of their "
                       "counties, or not marking a code that is not in service",
-    "14 municipal splits": "municipalities of the split table missing from a line of their codes "
+    "15 municipal splits": "municipalities of the split table missing from a line of their codes "
                            "with room, or shown on another code's line",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
@@ -174,6 +177,9 @@ def check_cities(lines, context, entries, problems):
             home = [name for name in shown.items if name not in shown.foreign]
             problems["5 order"].append(f"{code}: {home[0]} listed before "
                                        f"{home[sizes.index(max(known))]}")
+        own_items = [name for name in shown.items if name not in shown.foreign]
+        for part, town in city_parts.shown_parts(own_items, region, context.city_parts):
+            problems["13 parts of towns"].append(f"{code}: {part} (part of {town})")
         if not entry.items or shown.items == [place.full_name()] or not shown.items:
             if not entry.items or shown.items in ([], [place.full_name()]):
                 problems["7 region only"].append(f"{code}: names only {place.full_name()}")
@@ -239,9 +245,16 @@ def check_shares(code, region, text, shown, context, problems):
     for name in shown.items:
         if name in shown.foreign:
             continue
-        by_code = context.rate_centre_codes.get((place_names.name_key(name), region))
-        if by_code and located_places.share(by_code, serving) < place_lists.SLIVER:
-            problems["11 slivers"].append(f"{code}: {name} ({dict(by_code)})")
+        # A census municipality counts the exchanges of every community matched to it; of
+        # namesakes (Derry Township of Dauphin and of Westmoreland County) any one may be the
+        # place, and one that no rate centre names is placed by its position (check 12).
+        municipal = [place for place in context.gazetteer.candidates(name, region)
+                     if getattr(place, "kind", "")]
+        counts = [context.place_codes.get(id(place)) for place in municipal] or \
+            [context.rate_centre_codes.get((place_names.name_key(name), region))]
+        if all(by_code and located_places.share(by_code, serving) < place_lists.SLIVER
+               for by_code in counts):
+            problems["11 slivers"].append(f"{code}: {name} ({dict(counts[0])})")
     if len(text) > layout.CITY_TEXT_LENGTH - 40:
         return
     listed = {place_names.name_key(name) for name in shown.items}
@@ -272,11 +285,11 @@ def check_splits(lines, context, problems):
             if region not in place.regions:
                 continue
             if key in shown and not row.codes & area:
-                problems["14 municipal splits"].append(f"{code}: shows {row.name}, which is "
+                problems["15 municipal splits"].append(f"{code}: shows {row.name}, which is "
                                                        f"{sorted(row.codes)}'s")
             elif key not in shown and row.codes & area and \
                     len(text) <= layout.CITY_TEXT_LENGTH - 40:
-                problems["14 municipal splits"].append(f"{code}: lacks {row.name}")
+                problems["15 municipal splits"].append(f"{code}: lacks {row.name}")
 
 
 def check_prefixes(code, text, shown, context, problems):
@@ -340,12 +353,12 @@ def check_metro_lines(lines, context, rate_centre_places, problems):
         for unit in units:
             serving = set().union(*(codes_at.get(key, set()) for key in unit.keys()))
             for code in sorted(serving - codes):
-                problems["13 metro lines"].append(f"{name}: lacks {code}, whose rate centre lies "
+                problems["14 metro lines"].append(f"{name}: lacks {code}, whose rate centre lies "
                                                   f"in {unit.name}")
         notes = line[layout.METRO_NAME_LENGTH:].split(layout.METRO_NOTE)[1:]
         want = dates.service_notes(codes, context.report, context.date)
         if notes != want:
-            problems["13 metro lines"].append(f"{name}: notes {notes}, codes not in service "
+            problems["14 metro lines"].append(f"{name}: notes {notes}, codes not in service "
                                               f"call for {want}")
 
 
@@ -372,6 +385,7 @@ def main(argv=None):
     whole, exchanges = source_files.read_geocoding()
     context = make_directory.Context(report, whole, exchanges, source_files.read_places())
     context.short_prefixes = short_prefixes()
+    context.city_parts = city_parts.parts_of_towns(context.places)
     entries = make_directory.directory_entries(context)
     rate_centre_places = make_directory.own_rate_centre_places(context)
     metro_result = make_directory.metro_entries(

@@ -111,9 +111,10 @@ def area_items(code, context):
     for member in sorted(overlays.area_members(code, context.partners)):
         for town, by_code in context.located.get(member, ()):
             located[id(town)] = (town, located_places.share(by_code, serving))
+    matched = context.matched[code]
     items = municipal_splits.filed(place_lists.ranked_items(
-        counts, context.matched[code], place.regions,
-        lambda key: context.share_of(key, serving), list(located.values())),
+        counts, matched, place.regions,
+        lambda key: context.share_of(key, serving, matched.get(key)), list(located.values())),
         overlays.area_members(code, context.partners), context.splits, context.gazetteer,
         place.regions)
     if not items and context.sole_code_of_region(code, place.region):
@@ -275,6 +276,7 @@ class Context:
         self.rate_centre_spots = centres
         named = {id(place) for found in self.matched.values() for place in found.values()
                  if place}
+        self.place_codes = municipal_exchanges(self.matched, self.rate_centre_codes)
         self.located = collections.defaultdict(list)
         for town in located_places.unnamed_towns(places, named, set(self.rate_centre_codes)):
             by_code = centres.nearest(town)
@@ -305,10 +307,13 @@ class Context:
             self._serving[code] = {other for other, row in self.partners.items() if row & area}
         return self._serving[code]
 
-    def share_of(self, key, serving):
+    def share_of(self, key, serving, place=None):
         """The part of a rate centre's exchanges (key: (name, region)) that the codes `serving`
-        hold; 1 for a place that no code's exchanges name (one set by hand)."""
-        by_code = self.rate_centre_codes.get((place_names.name_key(key[0]), key[1]))
+        hold, counted over every rate centre of the municipality `place` that it was matched to
+        (Lower Paxton's, Colonial Park's and Linglestown's alike); 1 for a place that no code's
+        exchanges name (one set by hand)."""
+        by_code = self.place_codes.get(id(place)) or \
+            self.rate_centre_codes.get((place_names.name_key(key[0]), key[1]))
         return located_places.share(by_code, serving) if by_code else 1.0
 
     def related(self, code):
@@ -343,6 +348,20 @@ class Context:
         """Whether every code of the region lies in this code's overlay area."""
         same = {c for c, p in self.place_of.items() if p.region == region}
         return same <= self.partners[code]
+
+
+def municipal_exchanges(matched, rate_centre_codes):
+    """{id(place): exchanges by code} of the US municipalities that hold the communities rate
+    centres are named after: the exchanges of every rate centre matched to the municipality."""
+    seen = {}
+    for found in matched.values():
+        for (name, region), place in found.items():
+            if place is not None and getattr(place, "kind", ""):
+                seen.setdefault((place_names.name_key(name), region), place)
+    by_place = collections.defaultdict(collections.Counter)
+    for key, place in seen.items():
+        by_place[id(place)].update(rate_centre_codes.get(key, {}))
+    return by_place
 
 
 def directory_entries(context):

@@ -8,6 +8,7 @@ import math
 import re
 import statistics
 
+import census_places
 import place_names
 import regions
 
@@ -101,7 +102,10 @@ for _part, _city, _region in (
         ("Hough", "Cleveland", "OH"), ("Alief", "Houston", "TX"),
         ("Coconut Grove", "Miami", "FL"), ("Broad Ripple", "Indianapolis", "IN"),
         ("South Chicago", "Chicago", "IL"), ("Ahwatukee Foothills", "Phoenix", "AZ"),
-        ("Alhambra", "Phoenix", "AZ")):
+        ("Alhambra", "Phoenix", "AZ"), ("Maryvale", "Phoenix", "AZ"),
+        ("Deer Valley", "Phoenix", "AZ"), ("Laveen", "Phoenix", "AZ"),
+        ("Eagle River", "Anchorage", "AK"), ("Chugiak", "Anchorage", "AK"),
+        ("Girdwood", "Anchorage", "AK")):
     OTHER_NAMES[(_part, _region)] = _city
 # Helena and West Helena (Arkansas) merged in 2006 as the City of Helena-West Helena.
 for _part in ("Helena", "West Helena"):
@@ -225,9 +229,34 @@ class Gazetteer:
     def __init__(self, places):
         self.by_name = collections.defaultdict(list)
         self.by_region = collections.defaultdict(list)
+        localities = []
         for place in places:
+            if getattr(place, "locality", False):
+                localities.append(place)
+                continue
             self.by_name[(self.scope(place), place_names.name_key(place.name))].append(place)
             self.by_region[self.scope(place)].append(place)
+            # A town told apart from a city of its name ("Fairview Township") is a namesake of
+            # that city for a rate centre that names neither.
+            bare = census_places.bare_name(place.name) if place.kind else place.name
+            if bare != place.name:
+                self.by_name[(self.scope(place), place_names.name_key(bare))].append(place)
+        # A community that is no municipality is known by the municipality that holds it
+        # (Colonial Park is Lower Paxton, Eagle River Anchorage); one that no municipality holds
+        # stands under its own name, without a figure.
+        holders = collections.defaultdict(list)
+        for place in localities:
+            key = (self.scope(place), place_names.name_key(place.name))
+            if key in self.by_name and (place.holder or place) in self.by_name[key]:
+                continue
+            if key in self.by_name and not any(getattr(other, "locality", False) or
+                                               other in holders[key] for other in
+                                               self.by_name[key]):
+                continue
+            holders[key].append(place.holder or place)
+            self.by_name[key].append(place.holder or place)
+            if not place.holder:
+                self.by_region[key[0]].append(place)
 
     @staticmethod
     def scope(place):

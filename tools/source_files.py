@@ -2,11 +2,15 @@
 # Readers of the committed sources under tools/sources/: the NPA report, the geocoding file and
 # the GeoNames place extract.
 
+import bisect
 import collections
 import csv
+import math
 import pathlib
 
+import census_places
 import place_names
+import places
 import regions
 
 SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
@@ -80,6 +84,9 @@ PLACE_FIXES = {
     ("Clifton Park", "US", "NY", "0"): {"population": "38029"},
     ("Bloomfield", "US", "CT", "0"): {"population": "21535"},
 }
+# A municipality's town centre lies within this many radii (of a disc of its land area) of its
+# census internal point.
+TOWN_CENTRE_REACH = 1.5
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]
 
@@ -125,24 +132,28 @@ def read_geocoding(path=GEOCODING):
 
 
 class GazetteerPlace:
-    """One populated place of the GeoNames extract."""
+    """One populated place: a municipality of the census tables, or a place of the GeoNames
+    extract. `kind` is a census municipality's legal description ("township"); `holder` the
+    municipality that holds a GeoNames locality of the US (Colonial Park: Lower Paxton), which
+    is no town of its own."""
 
     __slots__ = ("name", "country", "admin1", "admin2", "lat", "lon", "population", "feature",
-                 "zone", "region", "county")
+                 "zone", "region", "county", "kind", "holder", "locality")
 
-    def __init__(self, fields):
+    def __init__(self, fields, kind=""):
         (self.name, self.country, self.admin1, self.admin2, lat, lon, population, self.feature,
          self.zone) = fields
         self.lat, self.lon, self.population = float(lat), float(lon), int(population)
         self.region = regions.region_of_place(self.country, self.admin1)
         self.county = regions.county_code(self.country, self.admin1, self.admin2)
+        self.kind, self.holder, self.locality = kind, None, False
 
     def __repr__(self):
         return f"{self.name} ({self.region}, {self.population})"
 
 
-def read_places(path=PLACES):
-    """The places of the extract, in its order."""
+def read_gazetteer_places(path=PLACES):
+    """The places of the GeoNames extract, in its order."""
     places = []
     with open(path, encoding="utf-8") as source:
         for line in source:
@@ -155,3 +166,98 @@ def read_places(path=PLACES):
                 fields[index] = fix.get(key, fields[index])
             places.append(GazetteerPlace(fields))
     return places
+
+
+def read_places(path=PLACES):
+    """The places: the US municipalities of the census tables (Puerto Rico's municipios
+    included), and the GeoNames places of Canada, the territories and the Caribbean, and of New
+    York City and Washington. The GeoNames places of the rest of the US, and the census
+    designated places of the strong-MCD states, follow as localities, without a figure, each
+    with the municipality that holds it (see census_places.LocalityHolders)."""
+    gazetteer = read_gazetteer_places(path)
+    units, communities = census_places.municipalities()
+    zones = NearestZone(gazetteer)
+    municipal = [GazetteerPlace(unit_fields(unit, zones.zone(unit)), unit.kind) for unit in units]
+    centre_at_town(municipal, units, gazetteer)
+    holders = census_places.LocalityHolders(units)
+    by_unit = {id(unit): place for unit, place in zip(units, municipal)}
+    by_name = {(place.region, place_names.name_key(place.name)): place for place in municipal}
+    kept, localities = [], []
+    census_communities = [GazetteerPlace(unit_fields(unit, "")) for unit in communities]
+    for place in gazetteer + census_communities:
+        if not replaced(place):
+            kept.append(place)
+            continue
+        unit = holders.holder(place.region if place.country == "US" else "PR", place.county,
+                              place.lat, place.lon)
+        place.holder, place.locality, place.population = by_unit.get(id(unit)), True, 0
+        # The cities' own lists of their parts come before a guess from positions (Maryvale
+        # borders Glendale, though it is Phoenix's).
+        known = places.known_as(place.name, place.region)[0]
+        if known != place.name:
+            place.holder = by_name.get((place.region, place_names.name_key(known)), place.holder)
+        localities.append(place)
+    return kept + municipal + localities
+
+
+def centre_at_town(municipal, units, gazetteer):
+    """Puts each municipality at its town centre, the GeoNames place of its name within it, and
+    in that place's county: where its exchanges are (a census internal point lies anywhere in
+    the land; Wickenburg's lies in Yavapai County, though the town is Maricopa County's)."""
+    by_name = collections.defaultdict(list)
+    for place in gazetteer:
+        if place.country in ("US", "PR"):
+            by_name[(place.region, place_names.name_key(place.name))].append(place)
+    for place, unit in zip(municipal, units):
+        key = (place.region, place_names.name_key(census_places.bare_name(place.name)))
+        near = [other for other in by_name.get(key, ())
+                if census_places.distance_km((place.lat, place.lon), (other.lat, other.lon))
+                <= TOWN_CENTRE_REACH * unit.radius]
+        if near:
+            centre = min(near, key=lambda other: census_places.distance_km(
+                (place.lat, place.lon), (other.lat, other.lon)))
+            place.lat, place.lon = centre.lat, centre.lon
+            if centre.county and place.country == "US":
+                place.county = centre.county
+
+
+def replaced(place):
+    """Whether the census tables hold a GeoNames place's municipality: the US but New York
+    City and Washington, and Puerto Rico."""
+    if place.country == "PR":
+        return True
+    return place.country == "US" and place.region not in census_places.GAZETTEER_REGIONS and \
+        place.county not in census_places.GAZETTEER_COUNTIES
+
+
+def unit_fields(unit, zone):
+    """A census unit as the fields of a gazetteer line; Puerto Rico's municipios as GeoNames
+    files them (the municipio as the first-level division)."""
+    if unit.state == "PR":
+        return [unit.name, "PR", unit.county, "", unit.lat, unit.lon, unit.people, "PPLA", zone]
+    return [unit.name, "US", unit.state, unit.county, unit.lat, unit.lon, unit.people, "PPL", zone]
+
+
+class NearestZone:
+    """The time zone of the nearest GeoNames place of the same region (the extract carries the
+    zone of each place's position)."""
+
+    def __init__(self, places):
+        self.by_region = collections.defaultdict(list)
+        for place in places:
+            if place.zone:
+                self.by_region[place.region].append(place)
+        for found in self.by_region.values():
+            found.sort(key=lambda place: place.lat)
+        self.lats = {region: [p.lat for p in found] for region, found in self.by_region.items()}
+
+    def zone(self, unit):
+        region = "PR" if unit.state == "PR" else unit.state
+        found, lats = self.by_region.get(region, []), self.lats.get(region, [])
+        for window in (0.2, 1, 5, 90):
+            near = found[bisect.bisect_left(lats, unit.lat - window):
+                         bisect.bisect_right(lats, unit.lat + window)]
+            if near:
+                return min(near, key=lambda p: (p.lat - unit.lat) ** 2 + (
+                    (p.lon - unit.lon) * math.cos(math.radians(unit.lat))) ** 2).zone
+        return ""

@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: Apache-2.0
 # An independent check of the shipped directory, sharing none of the generator's rules: every
-# large place is listed by the code that holds most of its exchanges, counted straight from the
-# geocoding file's 7-digit prefixes, and the largest places stand among that code's first ten.
-"""Checks data/cities.txt against the gazetteer and the geocoding file, independently of the
-generator.
+# large municipality is listed by the code that holds most of its exchanges, counted straight from
+# the geocoding file's 7-digit prefixes, and the largest stand among that code's first ten.
+"""Checks data/cities.txt against the census municipalities and the geocoding file,
+independently of the generator's rules.
 
-For every US and Canadian place of LARGE people or more in the gazetteer extract whose name some
-7-digit prefix of the geocoding file carries (in the place's own state or province): the code with
-the most such prefixes (any of them on a tie) lists the place. For the TOP largest of those places,
-the place is among the first FIRST places of that code. Prints every failure and the counts; exits
-1 when a failure is not one of the known exceptions below.
+The municipalities are those of the census tables (tools/census_places.py reads them): every US
+municipality of US_LARGE people or more, and every Canadian place of the gazetteer extract
+(census subdivisions) of CA_LARGE or more. For each that some 7-digit prefix of the geocoding
+file names (in its own state or province): the code with the most such prefixes (any of them on a
+tie) lists it. For the TOP largest of those, it is among the first FIRST places of that code.
+Prints every failure and the counts; exits 1 when a failure is not one of the known exceptions
+below.
 
 Usage: check_listed_places.py [--data FOLDER]"""
 
@@ -23,12 +25,14 @@ import unicodedata
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tools"))
+import census_places  # noqa: E402
 import record_layout as layout  # noqa: E402
 
 SOURCES = ROOT / "tools" / "sources"
 PLACES = SOURCES / "geonames-places.tsv"
 GEOCODING = SOURCES / "libphonenumber-9.0.35-geocoding-en-1.txt"
-LARGE = 50000
+US_LARGE = 50000
+CA_LARGE = 20000
 TOP = 300
 FIRST = 10
 # GeoNames' first-level codes of the Canadian provinces and territories (GeoNames admin1 codes).
@@ -39,13 +43,13 @@ PROVINCES = {"01": "AB", "02": "BC", "03": "MB", "04": "NB", "05": "NL", "07": "
 TORONTO_1998 = ("former city, part of Toronto since 1998 (City of Toronto Act, 1997); 416 lists "
                 "Toronto")
 OTTAWA_2001 = "part of the City of Ottawa since 2001; 613 lists Ottawa"
-QUEENS = "neighbourhood of Queens, New York City; 718 lists Queens"
 HALIFAX_1996 = "part of the Halifax Regional Municipality since 1996; 902 lists Halifax"
+HAMILTON_2001 = "part of the City of Hamilton since 2001; 905 lists Hamilton"
 KNOWN_EXCEPTIONS = {
     ("North York", "ON"): TORONTO_1998, ("Scarborough", "ON"): TORONTO_1998,
     ("Etobicoke", "ON"): TORONTO_1998, ("Nepean", "ON"): OTTAWA_2001,
-    ("Kanata", "ON"): OTTAWA_2001, ("Jamaica", "NY"): QUEENS, ("Elmhurst", "NY"): QUEENS,
-    ("Dartmouth", "NS"): HALIFAX_1996,
+    ("Kanata", "ON"): OTTAWA_2001, ("Dartmouth", "NS"): HALIFAX_1996,
+    ("Ancaster", "ON"): HAMILTON_2001,
     ("St. Catharines", "ON"): "eleventh of 905's municipalities by population, after Whitby "
     "(138,501; St. Catharines 136,803, Statistics Canada 2021); 905 lists it 11th",
 }
@@ -62,19 +66,31 @@ def key(name):
 
 
 def large_places(path=PLACES):
-    """[(population, name, region)] of the US and Canadian towns and cities (not city sections,
-    GeoNames PPLX) of LARGE people or more, largest first."""
+    """[(population, name, region, names)] of the US municipalities of US_LARGE people or more
+    and the Canadian towns and cities (not city sections, GeoNames PPLX) of CA_LARGE or more,
+    largest first; `names` are those a rate centre may call it by ('Hempstead' for the Town of
+    Hempstead, 'Ventura' for San Buenaventura (Ventura))."""
     found = []
+    units, _ = census_places.municipalities()
+    for unit in units:
+        if unit.people >= US_LARGE and unit.state != "PR":
+            found.append((unit.people, unit.name, unit.state, rate_centre_names(unit.name)))
     with open(path, encoding="utf-8") as source:
         for line in source:
             if line.startswith("#") or not line.strip():
                 continue
             name, country, admin1, _, _, _, people, feature, _ = line.rstrip("\n").split("\t")
-            if country not in ("US", "CA") or int(people) < LARGE or feature == "PPLX":
+            if country != "CA" or int(people) < CA_LARGE or feature == "PPLX":
                 continue
-            region = admin1 if country == "US" else PROVINCES.get(admin1, "")
-            found.append((int(people), name, region))
+            found.append((int(people), name, PROVINCES.get(admin1, ""), {name}))
     return sorted(found, key=lambda p: (-p[0], p[1], p[2]))
+
+
+def rate_centre_names(name):
+    """The names a rate centre may give a municipality shown as `name`: its own, and the one
+    in brackets that people know it by. ("Town of Hempstead" and "Clinton Township" are told
+    apart from a village and a city whose names the rate centres give.)"""
+    return {name, re.sub(r" \(.*\)$", "", name), *re.findall(r"\((.*)\)", name)}
 
 
 def prefix_counts(path=GEOCODING):
@@ -115,8 +131,10 @@ def failures(places, counts, lists):
     for code, names in lists.items():
         for name in names:
             listed_by[key(name)].add(code)
-    for rank, (people, name, region) in enumerate(places):
-        codes = counts.get((key(name), region))
+    for rank, (people, name, region, *names) in enumerate(places):
+        codes = collections.Counter()
+        for other in (names[0] if names else {name}):
+            codes.update(counts.get((key(other), region), {}))
         if not codes:
             continue
         checked += 1
@@ -147,8 +165,9 @@ def main(argv=None):
         unexpected += not reason
         print(f"{'known' if reason else 'FAIL'}: {name} ({region}): {what}"
               + (f" -- {reason}" if reason else ""))
-    print(f"{len(places)} places of {LARGE:,} or more; {checked} named by the geocoding file "
-          f"checked; {len(found)} failures, {len(found) - unexpected} of them known exceptions")
+    print(f"{len(places)} municipalities (US {US_LARGE:,}, Canada {CA_LARGE:,} or more); "
+          f"{checked} named by the geocoding file checked; {len(found)} failures, "
+          f"{len(found) - unexpected} of them known exceptions")
     return 1 if unexpected else 0
 
 

@@ -62,8 +62,9 @@ BEFORE = [
     (905, "Halton Hills", "Grimsby", CA_CITIES + " (Halton Hills 62,951)"),
     (732, "Brick", "New Brunswick", "US Census 2020: Brick township 73,620, New Brunswick "
      "city 55,266"),
-    (215, "Bensalem", "Levittown", "US Census 2020: Bensalem township 62,707, Levittown CDP "
-     "52,699"),
+    (215, "Bensalem", "Bristol Township", "US Census Bureau, ACS 2019-2023: Bensalem township "
+     "62,689, Bristol township 54,153 (Levittown is a community of Bristol, Falls, Middletown "
+     "and Tullytown townships)"),
     (706, "Augusta", "Athens", "US Census 2010: Augusta-Richmond County 195,844, Athens-Clarke "
      "County 115,452 (consolidated governments)"),
 ]
@@ -108,6 +109,8 @@ ZONES = [
 # Codes a metro line must list: (metro, code, reference).
 METRO_CODES = [
     ("Houston", 409, "OMB Bulletin 23-01: Galveston County is in the Houston MSA"),
+    ("Pittsburgh", 814, "Geocoding file 1814446 Seward, PA: Seward borough lies in Westmoreland "
+     "County (US Census Bureau gazetteer), in the Pittsburgh MSA (OMB Bulletin 23-01)"),
     ("Atlanta", 470, "Wikipedia, Area codes 404, 470, 678, 770 and 943"),
     ("New York City", 201, "OMB Bulletin 23-01: Bergen and Hudson counties NJ"),
     ("Chicago", 219, "OMB Bulletin 23-01: Lake County IN is in the Chicago MSA"),
@@ -132,8 +135,6 @@ NOT_METRO_CODES = [
     ("Seattle", 509, "Area code 509 serves eastern Washington"),
     ("New York City", 856, "OMB Bulletin 23-01: Camden County NJ (Voorhees, 856) is in the "
      "Philadelphia MSA; 856 serves no county of the New York MSA"),
-    ("Pittsburgh", 814, "Area code 814: Waterford PA (814) is in Erie County; the Waterford "
-     "of Westmoreland County is served by 724"),
     ("Orlando", 386, "Area code 386: its Lake Butler is the town of Union County; the Lake Butler "
      "of Orange County is served by 407"),
     ("New York City", 518, "Area code 518: its Greenville is in Greene County; the Greenville of "
