@@ -214,10 +214,17 @@ def told_apart(units):
     bears the same name: "Lancaster Township" beside Lancaster, "Town of Hempstead" beside the
     village of Hempstead."""
     incorporated = {(unit.state, name_key(unit.name)) for unit in units
-                    if unit.kind not in MCD_FORMS}
+                    if not county_subdivision(unit)}
     for unit in units:
-        if unit.kind in MCD_FORMS and (unit.state, name_key(unit.name)) in incorporated:
+        if county_subdivision(unit) and unit.kind in MCD_FORMS and \
+                (unit.state, name_key(unit.name)) in incorporated:
             unit.name = MCD_FORMS[unit.kind].format(unit.name)
+
+
+def county_subdivision(unit):
+    """Whether a unit is a county subdivision (a town or township; its GEOID has ten digits),
+    not a place (an incorporated town of Indiana is a place)."""
+    return len(unit.geoid) == 10
 
 
 def bare_name(name):

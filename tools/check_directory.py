@@ -304,7 +304,8 @@ def check_prefixes(code, text, shown, context, problems):
             place = place and context.gazetteer.city_of_section(place)
             if regions.is_region_name(name) or not region:
                 continue
-            if place and place.name not in listed and name not in listed:
+            if place and not {place.name, name, place_lists.shown_place_name(
+                    name, place, region)} & listed:
                 problems["8 prefixes"].append(f"{code}: {place.name} ({description})")
 
 

@@ -167,7 +167,8 @@ def unnamed_towns(places, named, rate_centre_keys):
         if id(place) in named or (key, place.region) in rate_centre_keys or \
                 misfiled(place, provinces) or part_of_a_city(place):
             continue
-        if not copied_figure(place, key, by_region[place.region]):
+        # Census municipalities carry their own figures and names; the gazetteer's may not.
+        if place.kind or not copied_figure(place, key, by_region[place.region]):
             found.append(place)
     by_county = collections.defaultdict(list)
     for other in places:
@@ -182,7 +183,7 @@ def twin(place, neighbours):
     """Whether a town to place is another place under a joined census name (see TWIN_KM), of
     its county's `neighbours` (the places that rate centres name, and the towns to place)."""
     parts = place.name.split("-")
-    if place.country != "US" or len(parts) < 2:
+    if place.country != "US" or len(parts) < 2 or place.kind:
         return False
     keys = {place_names.name_key(part) for part in parts}
     return any(other is not place and place_names.name_key(other.name) in keys and

@@ -49,13 +49,18 @@ def name_key(name):
     return " ".join(ABBREVIATIONS.get(word, word) for word in words)
 
 
+# Abbreviations only in capitals: "is" and "e" are words, and "'n'" joins "Town 'n' Country".
+CAPITAL_ONLY = {"is", "e", "n", "s", "w"}
+
+
 def written_out(name):
     """A rate-centre name with its abbreviations written out, for a name that no gazetteer
     entry matches: 'Wessington Spgs' reads 'Wessington Springs'."""
     def expand(match):
         token = match.group(0)
         bare = token.rstrip(".").lower()
-        if bare not in ABBREVIATIONS or (token.endswith(".") and bare in FULL_STOP_ABBREVIATIONS):
+        if bare not in ABBREVIATIONS or (token.endswith(".") and bare in FULL_STOP_ABBREVIATIONS) \
+                or (bare in CAPITAL_ONLY and not token[0].isupper()):
             return token
         word = ABBREVIATIONS[bare]
         return word.title() if token[0].isupper() else word
@@ -68,7 +73,7 @@ def abbreviations_in(name):
     for token in _TOKEN.findall(name):
         bare = token.rstrip(".").lower()
         if bare in ABBREVIATIONS and not (token.endswith(".") and bare in FULL_STOP_ABBREVIATIONS):
-            if bare in {"is", "e"} and not token[0].isupper():
+            if bare in CAPITAL_ONLY and not token[0].isupper():
                 continue
             found.append(token)
     return found

@@ -4,11 +4,11 @@
 
 import collections
 import functools
-import math
 import re
 import statistics
 
 import census_places
+from census_places import distance_km  # noqa: F401 (callers measure places with it)
 import place_names
 import regions
 
@@ -95,7 +95,12 @@ for _part, _city, _region in (
         ("Queenswood Heights", "Ottawa", "ON"), ("Buckingham", "Gatineau", "QC"),
         ("le Plateau", "Gatineau", "QC"), ("Hauterive", "Baie-Comeau", "QC"),
         ("Saint-Canut", "Mirabel", "QC"), ("West End", "Vancouver", "BC"),
-        ("Aldergrove", "Langley", "BC"), ("Walnut Grove", "Langley", "BC"),
+        ("Aldergrove", "Township of Langley", "BC"),
+        ("Walnut Grove", "Township of Langley", "BC"),
+        ("Murrayville", "Township of Langley", "BC"), ("Willoughby", "Township of Langley", "BC"),
+        ("Deep Cove", "District of North Vancouver", "BC"),
+        ("Wallaceburg", "Chatham", "ON"), ("Tilbury", "Chatham", "ON"),
+        ("Ridgetown", "Chatham", "ON"), ("Blenheim", "Chatham", "ON"),
         ("Tsawwassen", "Delta", "BC"), ("Fall River", "Halifax", "NS"),
         ("Collinwood", "Cleveland", "OH"), ("Glenville", "Cleveland", "OH"),
         ("Clark-Fulton", "Cleveland", "OH"), ("Detroit-Shoreway", "Cleveland", "OH"),
@@ -130,6 +135,11 @@ SHOWN_NAMES = {
     ("Cap-Pele", "NB"): "Cap-Pel\u00e9",
     ("Saint-Louis de Kent", "NB"): "Saint-Louis-de-Kent",
     ("Barrow", "AK"): "Utqia\u0121vik",  # renamed in 2016
+    # Two municipalities of one name in one code, told apart by their official names; and
+    # Chatham-Kent, which took in Chatham and its neighbours in 1998.
+    ("Langley", "BC"): "City of Langley",
+    ("North Vancouver", "BC"): "City of North Vancouver",
+    ("Chatham", "ON"): "Chatham-Kent",
 }
 OTHER_NAMES.update({
     ("Washington D.C.", "DC"): "Washington",
@@ -194,13 +204,6 @@ class Item:
 
     def __repr__(self):
         return f"{self.name}/{self.region}/{self.population}/{self.share:.2f}/{self.exchanges}"
-
-
-def distance_km(a, b):
-    lat1, lon1, lat2, lon2 = map(math.radians, (a[0], a[1], b[0], b[1]))
-    h = (math.sin((lat2 - lat1) / 2) ** 2 +
-         math.cos(lat1) * math.cos(lat2) * math.sin((lon2 - lon1) / 2) ** 2)
-    return 6371 * 2 * math.asin(math.sqrt(min(1.0, h)))
 
 
 def rate_centre(description, known=True):

@@ -65,6 +65,15 @@ PLACE_FIXES = {
     ("Sainte-Catherine", "CA", "10", "16211"): {"population": "0"},
     # White Rock (BC), a city of 21,939 (Statistics Canada 2021), with a figure three times that.
     ("White Rock", "CA", "02", "66450"): {"population": "21939"},
+    # Figures of the census metropolitan area or of an older census, and a municipality without
+    # one (Statistics Canada 2021, census subdivisions): Victoria 91,867 (its CMA 397,237; the
+    # figure given, 289,625, is older), the City of Langley 28,963, the City of North Vancouver
+    # 58,120, Saanich 117,735; Chatham, a community of Chatham-Kent (104,316) since 1998.
+    ("Victoria", "CA", "02", "289625"): {"population": "91867"},
+    ("Langley", "CA", "02", "23606"): {"population": "28963"},
+    ("North Vancouver", "CA", "02", "48000"): {"population": "58120"},
+    ("Saanich", "CA", "02", "0"): {"population": "117735", "feature": "PPL"},
+    ("Chatham", "CA", "08", "43550"): {"population": "104316"},
     # Municipalities that GeoNames gives no figure, ranked below villages: Statistics Canada 2021
     # (census subdivisions) and US Census 2020 (towns and townships).
     ("Whitby", "CA", "08", "0"): {"population": "138501"},
@@ -87,6 +96,15 @@ PLACE_FIXES = {
 # A municipality's town centre lies within this many radii (of a disc of its land area) of its
 # census internal point.
 TOWN_CENTRE_REACH = 1.5
+# Municipalities that GeoNames lacks, beside a city of their name (Statistics Canada 2021, census
+# subdivisions; each at its municipal hall): the Township of Langley (Murrayville) and the
+# District of North Vancouver.
+PLACE_ADDITIONS = [
+    ["Township of Langley", "CA", "02", "5915", "49.08333", "-122.61667", "132603", "PPL",
+     "America/Vancouver"],
+    ["District of North Vancouver", "CA", "02", "5915", "49.32000", "-123.07300", "88168", "PPL",
+     "America/Vancouver"],
+]
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]
 
@@ -160,12 +178,14 @@ def read_gazetteer_places(path=PLACES):
             if line.startswith("#") or not line.strip():
                 continue
             fields = line.rstrip("\n").split("\t")
-            fields[0] = place_names.without_status(fields[0])
+            # A name keeps no source punctuation: GeoNames writes Ta'u's glottal stop as "`".
+            fields[0] = place_names.without_status(fields[0]).replace("`", "'")
             fix = PLACE_FIXES.get((fields[0], fields[1], fields[2], fields[6]), {})
-            for index, key in ((3, "admin2"), (4, "lat"), (5, "lon"), (6, "population")):
+            for index, key in ((3, "admin2"), (4, "lat"), (5, "lon"), (6, "population"),
+                               (7, "feature")):
                 fields[index] = fix.get(key, fields[index])
             places.append(GazetteerPlace(fields))
-    return places
+    return places + [GazetteerPlace(list(fields)) for fields in PLACE_ADDITIONS]
 
 
 def read_places(path=PLACES):

@@ -50,6 +50,10 @@ KNOWN_EXCEPTIONS = {
     ("Etobicoke", "ON"): TORONTO_1998, ("Nepean", "ON"): OTTAWA_2001,
     ("Kanata", "ON"): OTTAWA_2001, ("Dartmouth", "NS"): HALIFAX_1996,
     ("Ancaster", "ON"): HAMILTON_2001,
+    ("Chatham", "ON"): "community of Chatham-Kent since 1998; 519 lists Chatham-Kent",
+    ("Langley", "BC"): "604 lists it as the City of Langley, beside the Township of Langley",
+    ("North Vancouver", "BC"): "604 lists it as the City of North Vancouver, beside the District "
+    "of North Vancouver",
     ("St. Catharines", "ON"): "eleventh of 905's municipalities by population, after Whitby "
     "(138,501; St. Catharines 136,803, Statistics Canada 2021); 905 lists it 11th",
 }

@@ -8,6 +8,7 @@ import unittest
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
 import census_places  # noqa: E402
 import city_parts  # noqa: E402
+import place_names  # noqa: E402
 import source_files  # noqa: E402
 
 # (census name, state, shown name, legal description).
@@ -48,19 +49,31 @@ class NamesTest(unittest.TestCase):
                 self.assertEqual(census_places.shown_name(census_name, state), (shown, kind))
 
     def test_towns_told_apart_from_cities_of_their_name(self):
-        def unit(name, kind, state="PA"):
+        def unit(name, kind, state="PA", geoid="4204345056"):
             made = census_places.Unit.__new__(census_places.Unit)
-            made.name, made.kind, made.state = name, kind, state
+            made.name, made.kind, made.state, made.geoid = name, kind, state, geoid
             return made
-        units = [unit("Lancaster", "city"), unit("Lancaster", "township"),
-                 unit("Hempstead", "village", "NY"), unit("Hempstead", "town", "NY"),
-                 unit("Lower Paxton", "township"), unit("Lancaster", "town", "NY")]
+        units = [unit("Lancaster", "city", geoid="4241216"), unit("Lancaster", "township"),
+                 unit("Hempstead", "village", "NY", "3633139"),
+                 unit("Hempstead", "town", "NY", "3605934000"), unit("Lower Paxton", "township"),
+                 unit("Lancaster", "town", "NY"),
+                 unit("Middlebury", "town", "IN", "1848582"),
+                 unit("Middlebury", "township", "IN", "1803948582")]
         census_places.told_apart(units)
+        # Indiana's incorporated town is a place, and keeps its name; the township beside it
+        # takes its status.
         self.assertEqual([u.name for u in units],
                          ["Lancaster", "Lancaster Township", "Hempstead", "Town of Hempstead",
-                          "Lower Paxton", "Lancaster"])
+                          "Lower Paxton", "Lancaster", "Middlebury", "Middlebury Township"])
         self.assertEqual([census_places.bare_name(u.name) for u in units[:4]],
                          ["Lancaster", "Lancaster", "Hempstead", "Hempstead"])
+
+
+    def test_official_names_keep_their_words(self):
+        # "'n'" is no abbreviation of North; "AFB" stands for Air Force Base.
+        self.assertEqual(place_names.written_out("Town 'n' Country"), "Town 'n' Country")
+        self.assertEqual(place_names.written_out("Offutt AFB"), "Offutt Air Force Base")
+        self.assertEqual(place_names.written_out("N Bend"), "North Bend")
 
 
 class MunicipalitiesTest(unittest.TestCase):
@@ -92,7 +105,7 @@ class MunicipalitiesTest(unittest.TestCase):
         parts = city_parts.parts_of_towns(self.places)
         for part, region, town, source in PARTS:
             with self.subTest(part, source=source):
-                self.assertEqual(parts.get((region, city_parts.place_names.name_key(part))),
+                self.assertEqual(parts.get((region, place_names.name_key(part))),
                                  town)
         shown = ["Phoenix", "Maryvale", "Mesa", "Glendale"]
         self.assertEqual(city_parts.shown_parts(shown, "AZ", parts), [("Maryvale", "Phoenix")])
