@@ -37,6 +37,9 @@ CONSOLIDATED = re.compile(r"government|\(balance\)|urban county|[-/][\w ]* Count
 # How a town or township is named where a city, borough or village of its state has its name.
 MCD_FORMS = {"township": "{} Township", "charter township": "{} Township", "town": "Town of {}",
              "plantation": "{} Plantation"}
+# A township named by one such word is no place name without its status (Lower Township, Cape
+# May County).
+BARE_WORDS = {"Lower", "Upper", "Middle"}
 # Names the tables write otherwise than people and the rate centres do.
 CENSUS_NAMES = {("Urban Honolulu", "HI"): "Honolulu", ("Boise City", "ID"): "Boise",
                 ("St. Paul", "MN"): "Saint Paul"}
@@ -212,12 +215,12 @@ def municipalities():
 def told_apart(units):
     """Names a town or township by its status where a city, borough or village of its state
     bears the same name: "Lancaster Township" beside Lancaster, "Town of Hempstead" beside the
-    village of Hempstead."""
+    village of Hempstead; and where its name is no place name alone ("Lower Township")."""
     incorporated = {(unit.state, name_key(unit.name)) for unit in units
                     if not county_subdivision(unit)}
     for unit in units:
         if county_subdivision(unit) and unit.kind in MCD_FORMS and \
-                (unit.state, name_key(unit.name)) in incorporated:
+                ((unit.state, name_key(unit.name)) in incorporated or unit.name in BARE_WORDS):
             unit.name = MCD_FORMS[unit.kind].format(unit.name)
 
 

@@ -118,6 +118,9 @@ for _part in ("Helena", "West Helena"):
 # Lexington and Fayette County merged in 1974 as Lexington-Fayette, known as Lexington.
 OTHER_NAMES[("Lexington-Fayette", "KY")] = "Lexington"
 OTHER_NAMES.update({
+    # The Town of Salem and Silver Lake (Kenosha County) became the Village of Salem Lakes in
+    # 2017; the Salem of the census tables is a town of Pierce County, 715's.
+    ("Salem", "WI"): "Salem Lakes",
     ("Nelson-Miramichi", "NB"): "Miramichi",
     ("Florenceville", "NB"): "Florenceville-Bristol",
 })

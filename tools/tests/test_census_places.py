@@ -58,13 +58,15 @@ class NamesTest(unittest.TestCase):
                  unit("Hempstead", "town", "NY", "3605934000"), unit("Lower Paxton", "township"),
                  unit("Lancaster", "town", "NY"),
                  unit("Middlebury", "town", "IN", "1848582"),
-                 unit("Middlebury", "township", "IN", "1803948582")]
+                 unit("Middlebury", "township", "IN", "1803948582"),
+                 unit("Lower", "township", "NJ", "3400941610")]
         census_places.told_apart(units)
         # Indiana's incorporated town is a place, and keeps its name; the township beside it
         # takes its status.
         self.assertEqual([u.name for u in units],
                          ["Lancaster", "Lancaster Township", "Hempstead", "Town of Hempstead",
-                          "Lower Paxton", "Lancaster", "Middlebury", "Middlebury Township"])
+                          "Lower Paxton", "Lancaster", "Middlebury", "Middlebury Township",
+                          "Lower Township"])
         self.assertEqual([census_places.bare_name(u.name) for u in units[:4]],
                          ["Lancaster", "Lancaster", "Hempstead", "Hempstead"])
 
