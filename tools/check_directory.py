@@ -45,6 +45,10 @@ CLASSES = {
                          "with room",
     "13 parts of towns": "communities that the census puts inside another municipality, shown "
                          "as towns",
+    "14 metro lines": "metro lines missing a code whose own rate centre lies in one of their "
+                      "counties, or not marking a code that is not in service",
+    "15 municipal splits": "municipalities of the split table missing from a line of their codes "
+                           "with room, or shown on another code's line",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
@@ -257,9 +261,35 @@ def check_shares(code, region, text, shown, context, problems):
     for member in overlays.area_members(code, context.partners):
         for town, by_code in context.located.get(member, ()):
             shown_name = place_lists.shown_place_name(town.name, town, town.region)
+            row = context.splits.get((place_names.name_key(shown_name), town.region))
+            if row and not row.codes & overlays.area_members(code, context.partners):
+                continue
             if located_places.share(by_code, serving) >= place_lists.SLIVER and \
                     place_names.name_key(shown_name) not in listed:
                 problems["12 unplaced towns"].append(f"{code}: {shown_name} ({town.population})")
+
+
+def check_splits(lines, context, problems):
+    """The lines agree with the table of municipal splits: a municipality of the table is on the
+    line of each of its codes (and their overlays) that has room, and on no other line of its
+    region."""
+    for line in lines:
+        code = int(layout.code_of(line))
+        place = context.place_of.get(code)
+        if not place:
+            continue
+        text = layout.city_text_of(line)
+        shown = {place_names.name_key(name) for name in Parsed(text).items}
+        area = overlays.area_members(code, context.partners)
+        for (key, region), row in sorted(context.splits.items()):
+            if region not in place.regions:
+                continue
+            if key in shown and not row.codes & area:
+                problems["15 municipal splits"].append(f"{code}: shows {row.name}, which is "
+                                                       f"{sorted(row.codes)}'s")
+            elif key not in shown and row.codes & area and \
+                    len(text) <= layout.CITY_TEXT_LENGTH - 40:
+                problems["15 municipal splits"].append(f"{code}: lacks {row.name}")
 
 
 def check_prefixes(code, text, shown, context, problems):
@@ -285,7 +315,10 @@ def check_metro(lines, metro_result, problems):
         name = line[:layout.METRO_NAME_LENGTH].rstrip()
         if len(line) > layout.METRO_NAME_LENGTH and line[layout.METRO_NAME_LENGTH] != " ":
             problems["layout"].append(f"metro.txt:{number}: the name does not fill columns 1-19")
-        shown[name] = {int(code) for code in line[layout.METRO_NAME_LENGTH:].split()}
+        if len(line) > layout.METRO_LINE_LENGTH:
+            problems["layout"].append(f"metro.txt:{number}: longer than "
+                                      f"{layout.METRO_LINE_LENGTH} characters")
+        shown[name] = layout.metro_codes_of(line)
     if list(shown) != sorted(shown) or len(shown) != len(lines):
         problems["layout"].append("metro.txt: names not sorted or not unique")
     for name, (codes, covered) in sorted(metro_result.items()):
@@ -303,6 +336,31 @@ def check_metro(lines, metro_result, problems):
                 continue
             if not served:
                 problems["metro counties"].append(f"{name}: no code serves unit {unit}")
+
+
+def check_metro_lines(lines, context, rate_centre_places, problems):
+    """Every code with a rate centre of its own in a metro's counties (a town too small to be
+    listed counts) is on the metro's line, and the line marks each of its codes that is not in
+    service as the directory does."""
+    codes_at = collections.defaultdict(set)
+    for code, places in rate_centre_places.items():
+        for place in places:
+            for key in make_directory.metros.place_keys(place):
+                codes_at[key].add(code)
+    by_name = {line[:layout.METRO_NAME_LENGTH].rstrip(): line for line in lines}
+    for name, units in sorted(make_directory.metros.read_metro_counties().items()):
+        line = by_name.get(name, "")
+        codes = layout.metro_codes_of(line) if line else set()
+        for unit in units:
+            serving = set().union(*(codes_at.get(key, set()) for key in unit.keys()))
+            for code in sorted(serving - codes):
+                problems["14 metro lines"].append(f"{name}: lacks {code}, whose rate centre lies "
+                                                  f"in {unit.name}")
+        notes = line[layout.METRO_NAME_LENGTH:].split(layout.METRO_NOTE)[1:]
+        want = dates.service_notes(codes, context.report, context.date)
+        if notes != want:
+            problems["14 metro lines"].append(f"{name}: notes {notes}, codes not in service "
+                                              f"call for {want}")
 
 
 def short_prefixes(path=source_files.GEOCODING):
@@ -330,15 +388,20 @@ def main(argv=None):
     context.short_prefixes = short_prefixes()
     context.city_parts = city_parts.parts_of_towns(context.places)
     entries = make_directory.directory_entries(context)
+    rate_centre_places = make_directory.own_rate_centre_places(context)
     metro_result = make_directory.metro_entries(
-        entries, make_directory.metros.read_metro_counties(), context.partners, context.places)
+        entries, make_directory.metros.read_metro_counties(), context.partners, context.places,
+        rate_centre_places)
 
     problems = {key: [] for key in CLASSES}
     cities = read_lines(args.data / "cities.txt", problems)
     check_layout(cities, report, problems)
     check_cities(cities, context, entries, problems)
     check_sisters(cities, report, problems)
-    check_metro(read_lines(args.data / "metro.txt", problems), metro_result, problems)
+    check_splits(cities, context, problems)
+    metro_file = read_lines(args.data / "metro.txt", problems)
+    check_metro(metro_file, metro_result, problems)
+    check_metro_lines(metro_file, context, rate_centre_places, problems)
 
     for key, found in problems.items():
         if not args.counts:

@@ -41,16 +41,22 @@ def status_text(row, date):
     return f"{UNUSED_CODE} {as_of(date)}; "
 
 
-def partner_notes(code, partners, report, date):
-    """What another code's line says of its overlay partners not yet in service:
-    '; 465 planned as of Nov 2025 to start 18 Jun 2026'. Empty when every partner is in
-    service."""
+def service_notes(codes, report, date):
+    """What another line says of the `codes` not yet in service, one note each:
+    '465 planned as of Nov 2025 to start 18 Jun 2026', '761 not yet in service as of Nov 2025'."""
     notes = []
-    for other in sorted(partners - {code}):
+    for other in sorted(codes):
         row = report.get(other)
         if not row or row["IN_SERVICE"] == "Y":
             continue
         start = _start(row)
         notes.append(f"{other} planned as of {as_of(date)} to start {start}" if start else
                      f"{other} not yet in service as of {as_of(date)}")
-    return "".join("; " + note for note in notes)
+    return notes
+
+
+def partner_notes(code, partners, report, date):
+    """What another code's line says of its overlay partners not yet in service:
+    '; 465 planned as of Nov 2025 to start 18 Jun 2026'. Empty when every partner is in
+    service."""
+    return "".join("; " + note for note in service_notes(partners - {code}, report, date))

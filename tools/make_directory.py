@@ -18,7 +18,9 @@ import unicodedata
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import dates  # noqa: E402
 import located_places  # noqa: E402
+import metro_rate_centres  # noqa: E402
 import metros  # noqa: E402
+import municipal_splits  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
 import places as place_lists  # noqa: E402
@@ -110,9 +112,11 @@ def area_items(code, context):
         for town, by_code in context.located.get(member, ()):
             located[id(town)] = (town, located_places.share(by_code, serving))
     matched = context.matched[code]
-    items = place_lists.ranked_items(
+    items = municipal_splits.filed(place_lists.ranked_items(
         counts, matched, place.regions,
-        lambda key: context.share_of(key, serving, matched.get(key)), list(located.values()))
+        lambda key: context.share_of(key, serving, matched.get(key)), list(located.values())),
+        overlays.area_members(code, context.partners), context.splits, context.gazetteer,
+        place.regions)
     if not items and context.sole_code_of_region(code, place.region):
         items = [place_lists.Item(p.name, p.region, p, 0)
                  for p in context.gazetteer.largest(place.region)]
@@ -228,6 +232,7 @@ class Context:
         self.date = dates.report_date()
         self.places = places
         self.gazetteer = place_lists.Gazetteer(places)
+        self.splits = municipal_splits.read_table()
         self.zone_norms = time_zones.region_zones(places)
         self.partners = overlays.partners({c: r for c, r in report.items()})
         self.place_of = {}
@@ -381,8 +386,21 @@ def overlaid_by(partners):
     return result
 
 
-def metro_entries(entries, metro_table, partners, gazetteer_places=()):
-    places_of_code = {e.code: [item.place for item in e.items if item.place]
+def own_rate_centre_places(context):
+    """{code: [place]}: the places that each code's own rate centres stand for (see
+    metro_rate_centres), listed or not."""
+    own = {code: {key for key in rate_centres(code, context.whole, context.exchanges,
+                                              place.region) if key[1] in place.regions}
+           for code, place in context.place_of.items() if context.placed_by_exchanges(code)}
+    return metro_rate_centres.rate_centre_places(
+        own, context.matched, metro_rate_centres.places_of_parts(context.places))
+
+
+def metro_entries(entries, metro_table, partners, gazetteer_places=(), rate_centre_places=None):
+    """The metro result (see metros.metro_codes) of the entries' places and of the places of
+    every code's own rate centres (`rate_centre_places`, see own_rate_centre_places)."""
+    places_of_code = {e.code: [item.place for item in e.items if item.place] +
+                      (rate_centre_places or {}).get(e.code, [])
                       for e in entries if e.geographic}
     listed_codes = {e.code for e in entries if e.geographic}
     covering = {code: {c for c in over if c in listed_codes}
@@ -413,9 +431,11 @@ def directory_lines(entries):
             for e in entries]
 
 
-def metro_lines(metro_result):
-    return [to_windows_1252(record_layout.metro_record(name, codes))
-            for name, (codes, _) in sorted(metro_result.items())]
+def metro_lines(metro_result, report, date):
+    """The metro lines, each marking its codes not in service on `date` as the directory does."""
+    return [to_windows_1252(record_layout.metro_record(
+        name, codes, dates.service_notes(codes, report, date)))
+        for name, (codes, _) in sorted(metro_result.items())]
 
 
 def write_lines(path, lines):
@@ -439,7 +459,8 @@ def build(metro_counties=metros.METRO_COUNTIES):
     context = Context(report, whole, exchanges, source_files.read_places())
     entries = directory_entries(context)
     return entries, metro_entries(entries, metros.read_metro_counties(metro_counties),
-                                  context.partners, context.places)
+                                  context.partners, context.places,
+                                  own_rate_centre_places(context))
 
 
 def main(argv=None):
@@ -452,7 +473,8 @@ def main(argv=None):
     entries, metro_result = build(args.metro_counties)
     args.out.mkdir(parents=True, exist_ok=True)
     write_lines(args.out / "cities.txt", directory_lines(entries))
-    write_lines(args.out / "metro.txt", metro_lines(metro_result))
+    write_lines(args.out / "metro.txt", metro_lines(metro_result, source_files.read_report(),
+                                                    dates.report_date()))
     if not args.quiet:
         print(summary(entries, metro_result))
     return 0

@@ -18,9 +18,11 @@ METRO_COUNTIES = pathlib.Path(__file__).resolve().parent / "metro_counties.csv"
 # Towns of a unit that neither the unit's name nor a gazetteer position ties to it, by unit code:
 # a code whose places include one of them serves the unit. New Tecumseth (Toronto CMA) joined
 # Alliston, Beeton and Tottenham in 1991 (Town of New Tecumseth; the encyclopedia article on the
-# town); Alliston's exchanges are 705's. Stony Creek and Wakefield, towns of Sussex County VA
+# town); Alliston's exchanges are 705's. Bradford West Gwillimbury is the town of Bradford and its
+# townships (1991). Stony Creek and Wakefield, towns of Sussex County VA
 # (Richmond), are in no gazetteer; their exchanges are 434's and 757's.
-TOWNS = {"3543007": ["Alliston", "Beeton", "Tottenham"], "51183": ["Stony Creek", "Wakefield"]}
+TOWNS = {"3543007": ["Alliston", "Beeton", "Tottenham"], "3543021": ["Bradford"],
+         "51183": ["Stony Creek", "Wakefield"]}
 
 
 class Unit:

@@ -8,8 +8,11 @@ CODE_START, CODE_LENGTH = 17, 3
 CITY_TEXT_START, CITY_TEXT_LENGTH = 25, 500
 RECORD_LENGTH = CITY_TEXT_START + CITY_TEXT_LENGTH - 1
 
-# "metro.txt": the name fills the first 19 characters; a blank and the codes follow.
+# "metro.txt": the name fills the first 19 characters; a blank and the codes follow, then notes
+# on codes not yet in service, each after "; ". A line is kept as short as a directory record.
 METRO_NAME_LENGTH = 19
+METRO_NOTE = "; "
+METRO_LINE_LENGTH = RECORD_LENGTH
 
 
 def field(line, start, length):
@@ -37,8 +40,17 @@ def directory_record(country, region, code, text):
     return head + text[:CITY_TEXT_LENGTH]
 
 
-def metro_record(name, codes):
-    """One metro line: the name padded to its field, a blank, then the codes."""
+def metro_record(name, codes, notes=()):
+    """One metro line: the name padded to its field, a blank, the codes, then the `notes`."""
     if len(name) > METRO_NAME_LENGTH:
         raise ValueError(f"metro name longer than {METRO_NAME_LENGTH}: {name}")
-    return f"{name:<{METRO_NAME_LENGTH}} " + " ".join(str(code) for code in sorted(codes))
+    line = f"{name:<{METRO_NAME_LENGTH}} " + " ".join(str(code) for code in sorted(codes))
+    line += "".join(METRO_NOTE + note for note in notes)
+    if len(line) > METRO_LINE_LENGTH:
+        raise ValueError(f"metro line longer than {METRO_LINE_LENGTH}: {name}")
+    return line
+
+
+def metro_codes_of(line):
+    """The codes of a metro line: the numbers between its name and its notes."""
+    return {int(code) for code in line[METRO_NAME_LENGTH:].split(METRO_NOTE)[0].split()}

@@ -305,7 +305,7 @@ def records():
 def metro_lines():
     text = (DATA / "metro.txt").read_bytes().decode("cp1252")
     name = layout.METRO_NAME_LENGTH
-    return {line[:name].rstrip(): {int(c) for c in line[name:].split()}
+    return {line[:name].rstrip(): layout.metro_codes_of(line)
             for line in text.split("\r\n") if line}
 
 

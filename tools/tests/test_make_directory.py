@@ -7,6 +7,7 @@ import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
 import make_directory as md  # noqa: E402
+import metro_rate_centres  # noqa: E402
 import metros  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
@@ -41,6 +42,19 @@ class RulesTest(unittest.TestCase):
                          "Houston             281 713")
         with self.assertRaises(ValueError):
             record_layout.metro_record("x" * 20, {201})
+        with self.assertRaises(ValueError):
+            record_layout.metro_record("Too long", range(200, 400))
+
+    def test_metro_lines_mark_codes_not_in_service_and_keep_their_codes_readable(self):
+        report = {465: {"IN_SERVICE": "N", "IN_SERVICE_DT": "18-Jun-2026"},
+                  761: {"IN_SERVICE": "N", "IN_SERVICE_DT": ""}, 718: {"IN_SERVICE": "Y"}}
+        notes = md.dates.service_notes({718, 465, 761}, report, md.dates.report_date())
+        line = record_layout.metro_record("New York City", {718, 465, 761}, notes)
+        self.assertEqual(line, "New York City       465 718 761; 465 planned as of Nov 2025 to "
+                               "start 18 Jun 2026; 761 not yet in service as of Nov 2025")
+        self.assertEqual(record_layout.metro_codes_of(line), {465, 718, 761})
+        for odd in ("Short", "", "Houston             "):
+            self.assertEqual(record_layout.metro_codes_of(odd), set())
 
     def test_partners_come_from_the_own_row_and_areas_stay_apart(self):
         rows = overlays.partners({
@@ -263,6 +277,20 @@ class RulesTest(unittest.TestCase):
                                                    757: [("Wakefield", "VA")],
                                                    540: [("Stony Creek", "WV")]})
         self.assertEqual(result["Richmond VA"], ({434, 757}, {"51183": True}))
+
+    def test_a_rate_centre_known_only_by_its_parts_lies_in_their_county(self):
+        parts = metro_rate_centres.places_of_parts([
+            place("North Vacherie", "LA", "093"), place("South Vacherie", "LA", "093"),
+            place("North Union", "LA", "005"), place("South Union", "LA", "047"),
+            place("Northfield", "LA", "001")])
+        own = {225: {("Vacherie", "LA"), ("Baton Rouge", "LA"), ("Union", "LA")},
+               504: {("Field", "LA")}}
+        matched = {225: {("Baton Rouge", "LA"): place("Baton Rouge", "LA", "033")}}
+        found = metro_rate_centres.rate_centre_places(own, matched, parts)
+        self.assertEqual(sorted((p.name, p.county) for p in found[225]),
+                         [("Baton Rouge", "22033"), ("North Vacherie", "22093"),
+                          ("South Vacherie", "22093")])  # Union's parts lie in two parishes
+        self.assertEqual(found[504], [])
 
 
 if __name__ == "__main__":
