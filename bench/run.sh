@@ -11,10 +11,10 @@ build/bench/bench/directory_scan data/cities.txt
 echo "== start-up"
 bench/startup.sh build/bench 20
 echo "== start-up under wine: the Windows program against a minimal native window"
-cmake --preset windows -B build/windows-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DVANTREL_WARNINGS_AS_ERRORS=OFF -DVANTREL_BUILD_BENCH=ON -DVANTREL_STATIC_ANALYSIS=OFF >/dev/null
-cmake --build build/windows-bench -j "$(nproc)" --target vantrel-area-code minimal_native_window \
-  >/dev/null
+source bench/windows_release.sh
+windows_release "$PWD" "$PWD/build/windows-bench" vantrel-area-code minimal_native_window
 bench/startup_wine.sh build/bench build/windows-bench 20
+echo "== start-up with a long metro list, Linux and under wine"
+bench/long_metro_list.sh build/bench build/windows-bench
 echo "== number rules and a lookup of the shipped size"
 build/bench/bench/lookup_bench --benchmark_min_time=0.2

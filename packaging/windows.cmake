@@ -14,16 +14,11 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/copyright DESTINATION . RENAME copyrig
 
 # No run-time libraries to ship: MinGW and Visual C++ builds alike link them statically.
 
-set(CPACK_PACKAGE_NAME vantrel-area-code)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR Vantrel)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Look up North American telephone area codes")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Vantrel Area Code")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Vantrel Area Code")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_SYSTEM_NAME windows-x64)
 set(CPACK_GENERATOR ZIP)
-set(CPACK_STRIP_FILES ON)  # the packages carry no debug information, whatever the build type
 set(CPACK_VERBATIM_VARIABLES ON)  # the installer's commands below hold backslashes and dollars
 
 find_program(VANTREL_MAKENSIS makensis PATHS "$ENV{ProgramFiles\(x86\)}/NSIS" "$ENV{ProgramFiles}/NSIS")
@@ -31,7 +26,9 @@ if(VANTREL_MAKENSIS)
   list(APPEND CPACK_GENERATOR NSIS64)
   # A 64-bit installer for a 64-bit program: it installs under the 64-bit Program Files and
   # registry, and runs where no 32-bit subsystem is (such as a 64-bit-only wine).
-  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+  # The installer keeps no file times, which would differ from one checkout or build to another:
+  # installed files bear the time of installation.
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   set(CPACK_NSIS_PACKAGE_NAME "Vantrel Area Code")
   set(CPACK_NSIS_DISPLAY_NAME "Vantrel Area Code")

@@ -8,6 +8,7 @@ import csv
 import math
 import pathlib
 
+import canadian_places
 import census_places
 import place_names
 import places
@@ -27,13 +28,6 @@ PLACE_FIXES = {
     # Voorhees Township (Camden County, 29,131 people) sits in GeoNames at a spot in Somerset
     # County, among 908's towns.
     ("Voorhees", "US", "NJ", "29131"): {"admin2": "007", "lat": "39.8430", "lon": "-74.9550"},
-    # Populations at another level than the municipality's (Statistics Canada, 2021 Census,
-    # census subdivisions): GeoNames gives Les Coteaux its population centre's 17,396, Oshawa a
-    # figure near its census metropolitan area's, and Saint-Lin-Laurentides the figure of one of
-    # the two places that merged into it in 2000.
-    ("Les Coteaux", "CA", "10", "17396"): {"population": "5643"},
-    ("Oshawa", "CA", "08", "308875"): {"population": "175383"},
-    ("Saint-Lin-Laurentides", "CA", "10", "14159"): {"population": "24030"},
     # Consolidated city-counties, which GeoNames gives the old city's figure (US Census 2010:
     # Augusta-Richmond County consolidated government, and Louisville/Jefferson County metro
     # government, each without the towns that kept their own government).
@@ -63,27 +57,11 @@ PLACE_FIXES = {
     ("Shiloh", "US", "PA", "11217"): {"population": "0"},
     ("Laurentides", "CA", "10", "12710"): {"population": "0"},
     ("Sainte-Catherine", "CA", "10", "16211"): {"population": "0"},
-    # White Rock (BC), a city of 21,939 (Statistics Canada 2021), with a figure three times that.
-    ("White Rock", "CA", "02", "66450"): {"population": "21939"},
-    # Figures of the census metropolitan area or of an older census, and a municipality without
-    # one (Statistics Canada 2021, census subdivisions): Victoria 91,867 (its CMA 397,237; the
-    # figure given, 289,625, is older), the City of Langley 28,963, the City of North Vancouver
-    # 58,120, Saanich 117,735; Chatham, a community of Chatham-Kent (104,316) since 1998.
-    ("Victoria", "CA", "02", "289625"): {"population": "91867"},
-    ("Langley", "CA", "02", "23606"): {"population": "28963"},
-    ("North Vancouver", "CA", "02", "48000"): {"population": "58120"},
-    ("Saanich", "CA", "02", "0"): {"population": "117735", "feature": "PPL"},
-    ("Chatham", "CA", "08", "43550"): {"population": "104316"},
-    # Municipalities that GeoNames gives no figure, ranked below villages: Statistics Canada 2021
-    # (census subdivisions) and US Census 2020 (towns and townships).
-    ("Whitby", "CA", "08", "0"): {"population": "138501"},
-    ("Whitchurch-Stouffville", "CA", "08", "0"): {"population": "49864"},
-    ("Grimsby", "CA", "08", "0"): {"population": "28883"},
-    ("Tillsonburg", "CA", "08", "0"): {"population": "18615"},
-    ("Sidney", "CA", "02", "0"): {"population": "12318"},
-    ("Gander", "CA", "05", "0"): {"population": "11880"},
-    ("Caledon", "CA", "08", "0"): {"population": "76581"},
-    ("Halton Hills", "CA", "08", "0"): {"population": "62951"},
+    # Saanich, a district municipality, which GeoNames gives no feature code (its figure is
+    # Statistics Canada's, as for every Canadian municipality: canadian_places.py).
+    ("Saanich", "CA", "02", "0"): {"feature": "PPL"},
+    # Municipalities that GeoNames gives no figure, ranked below villages: US Census 2020 (towns
+    # and townships).
     ("Brick", "US", "NJ", "0"): {"population": "73620"},
     ("Middletown", "US", "NJ", "0"): {"population": "67106"},
     ("Bensalem", "US", "PA", "0"): {"population": "62707"},
@@ -96,13 +74,13 @@ PLACE_FIXES = {
 # A municipality's town centre lies within this many radii (of a disc of its land area) of its
 # census internal point.
 TOWN_CENTRE_REACH = 1.5
-# Municipalities that GeoNames lacks, beside a city of their name (Statistics Canada 2021, census
-# subdivisions; each at its municipal hall): the Township of Langley (Murrayville) and the
-# District of North Vancouver.
+# Municipalities that GeoNames lacks, beside a city of their name (each at its municipal hall,
+# filed under its census subdivision code; its name and figure are Statistics Canada's): the
+# Township of Langley (Murrayville) and the District of North Vancouver.
 PLACE_ADDITIONS = [
-    ["Township of Langley", "CA", "02", "5915", "49.08333", "-122.61667", "132603", "PPL",
+    ["Township of Langley", "CA", "02", "5915001", "49.08333", "-122.61667", "0", "PPL",
      "America/Vancouver"],
-    ["District of North Vancouver", "CA", "02", "5915", "49.32000", "-123.07300", "88168", "PPL",
+    ["District of North Vancouver", "CA", "02", "5915046", "49.32000", "-123.07300", "0", "PPL",
      "America/Vancouver"],
 ]
 # The first digit of an exchange (NXX) is 2 to 9.
@@ -195,6 +173,8 @@ def read_places(path=PLACES):
     designated places of the strong-MCD states, follow as localities, without a figure, each
     with the municipality that holds it (see census_places.LocalityHolders)."""
     gazetteer = read_gazetteer_places(path)
+    gazetteer += canadian_places.as_municipalities(
+        gazetteer, lambda name, region: places.SHOWN_NAMES.get((name, region), name))
     units, communities = census_places.municipalities()
     zones = NearestZone(gazetteer)
     municipal = [GazetteerPlace(unit_fields(unit, zones.zone(unit)), unit.kind) for unit in units]

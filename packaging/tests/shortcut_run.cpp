@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "control_ids.h"
 #include "form/form1_description.h"
+#include "window_class.h"
 
 namespace {
 
@@ -136,8 +136,7 @@ std::vector<HWND> ControlsOf(HWND window) {
 
 // A control of the form, by the ID the window gives it.
 HWND ControlOf(HWND window, std::string_view name) {
-  const auto index = form::FindControl(name) - form::kForm1.controls.data();
-  return GetDlgItem(window, window::kFirstControlId + static_cast<int>(index));
+  return GetDlgItem(window, form::FindControl(name)->id);
 }
 
 void Press(HWND window, HWND button) {

@@ -56,9 +56,7 @@ if registry_key_exists "$uninstall_key"; then
 fi
 
 echo "== the packages"
-# Stripping stamps the time into each package's copy of the program: one time for both, so that
-# they compare.
-(cd "$build" && SOURCE_DATE_EPOCH=$(date +%s) cpack -B "$work/package" >"$work/cpack.log" 2>&1) ||
+(cd "$build" && cpack -B "$work/package" >"$work/cpack.log" 2>&1) ||
   { cat "$work/cpack.log"; fail "cpack failed"; }
 zip=$(ls "$work"/package/vantrel-area-code-*-windows-x64.zip)
 installer=$(ls "$work"/package/vantrel-area-code-*-windows-x64.exe) ||

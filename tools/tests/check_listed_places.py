@@ -6,11 +6,11 @@
 """Checks data/cities.txt against the census municipalities and the geocoding file,
 independently of the generator's rules.
 
-The municipalities are those of the census tables (tools/census_places.py reads them): every US
-municipality of US_LARGE people or more, and every Canadian place of the gazetteer extract
-(census subdivisions) of CA_LARGE or more. For each that some 7-digit prefix of the geocoding
-file names (in its own state or province): the code with the most such prefixes (any of them on a
-tie) lists it. For the TOP largest of those, it is among the first FIRST places of that code.
+The municipalities are those of the census tables (tools/census_places.py and
+tools/canadian_places.py read them): every US municipality of US_LARGE people or more, and every
+Canadian census subdivision of CA_LARGE or more (Statistics Canada, 2021). For each that some
+7-digit prefix of the geocoding file names (in its own state or province): the code with the most
+such prefixes (any of them on a tie) lists it. For the TOP largest of those, it is among the first FIRST places of that code.
 Prints every failure and the counts; exits 1 when a failure is not one of the known exceptions
 below.
 
@@ -25,37 +25,26 @@ import unicodedata
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tools"))
+import canadian_places  # noqa: E402
 import census_places  # noqa: E402
 import record_layout as layout  # noqa: E402
 
 SOURCES = ROOT / "tools" / "sources"
-PLACES = SOURCES / "geonames-places.tsv"
 GEOCODING = SOURCES / "libphonenumber-9.0.35-geocoding-en-1.txt"
 US_LARGE = 50000
 CA_LARGE = 20000
 TOP = 300
 FIRST = 10
-# GeoNames' first-level codes of the Canadian provinces and territories (GeoNames admin1 codes).
-PROVINCES = {"01": "AB", "02": "BC", "03": "MB", "04": "NB", "05": "NL", "07": "NS", "08": "ON",
-             "09": "PE", "10": "QC", "11": "SK", "12": "YT", "13": "NT", "14": "NU"}
-# Failures known and accepted, each with its reason: (place, region) -> reason. The gazetteer
-# lists these parts of a city as towns of their own; the directory shows their city.
-TORONTO_1998 = ("former city, part of Toronto since 1998 (City of Toronto Act, 1997); 416 lists "
-                "Toronto")
-OTTAWA_2001 = "part of the City of Ottawa since 2001; 613 lists Ottawa"
-HALIFAX_1996 = "part of the Halifax Regional Municipality since 1996; 902 lists Halifax"
-HAMILTON_2001 = "part of the City of Hamilton since 2001; 905 lists Hamilton"
+# The Standard Geographical Classification codes of the Canadian provinces and territories.
+PROVINCES = {"10": "NL", "11": "PE", "12": "NS", "13": "NB", "24": "QC", "35": "ON", "46": "MB",
+             "47": "SK", "48": "AB", "59": "BC", "60": "YT", "61": "NT", "62": "NU"}
+# Failures known and accepted, each with its reason: (place, region) -> reason. 905 holds more
+# municipalities of 100,000 people or more than ten (Statistics Canada 2021: Whitby 138,501, St.
+# Catharines 136,803, Milton 132,979, Ajax 126,666 after the first ten).
+SECOND_TEN_905 = "905 lists it in its population order, after its ten larger municipalities"
 KNOWN_EXCEPTIONS = {
-    ("North York", "ON"): TORONTO_1998, ("Scarborough", "ON"): TORONTO_1998,
-    ("Etobicoke", "ON"): TORONTO_1998, ("Nepean", "ON"): OTTAWA_2001,
-    ("Kanata", "ON"): OTTAWA_2001, ("Dartmouth", "NS"): HALIFAX_1996,
-    ("Ancaster", "ON"): HAMILTON_2001,
-    ("Chatham", "ON"): "community of Chatham-Kent since 1998; 519 lists Chatham-Kent",
-    ("Langley", "BC"): "604 lists it as the City of Langley, beside the Township of Langley",
-    ("North Vancouver", "BC"): "604 lists it as the City of North Vancouver, beside the District "
-    "of North Vancouver",
-    ("St. Catharines", "ON"): "eleventh of 905's municipalities by population, after Whitby "
-    "(138,501; St. Catharines 136,803, Statistics Canada 2021); 905 lists it 11th",
+    ("St. Catharines", "ON"): SECOND_TEN_905, ("Milton", "ON"): SECOND_TEN_905,
+    ("Ajax", "ON"): SECOND_TEN_905,
 }
 
 
@@ -69,24 +58,22 @@ def key(name):
     return re.sub(r"\bsaint\b", "st", plain)
 
 
-def large_places(path=PLACES):
+def large_places():
     """[(population, name, region, names)] of the US municipalities of US_LARGE people or more
-    and the Canadian towns and cities (not city sections, GeoNames PPLX) of CA_LARGE or more,
-    largest first; `names` are those a rate centre may call it by ('Hempstead' for the Town of
-    Hempstead, 'Ventura' for San Buenaventura (Ventura))."""
+    and the Canadian census subdivisions of CA_LARGE or more, largest first; `names` are those a
+    rate centre may call it by ('Hempstead' for the Town of Hempstead, 'Ventura' for San
+    Buenaventura (Ventura), 'Langley' for the Township of Langley)."""
     found = []
     units, _ = census_places.municipalities()
     for unit in units:
         if unit.people >= US_LARGE and unit.state != "PR":
             found.append((unit.people, unit.name, unit.state, rate_centre_names(unit.name)))
-    with open(path, encoding="utf-8") as source:
-        for line in source:
-            if line.startswith("#") or not line.strip():
-                continue
-            name, country, admin1, _, _, _, people, feature, _ = line.rstrip("\n").split("\t")
-            if country != "CA" or int(people) < CA_LARGE or feature == "PPLX":
-                continue
-            found.append((int(people), name, PROVINCES.get(admin1, ""), {name}))
+    for subdivision in canadian_places.read_subdivisions().values():
+        if subdivision.people >= CA_LARGE:
+            names = {re.sub(r" \(Part\)$", "", subdivision.name)} | \
+                set(re.sub(r" \(Part\)$", "", subdivision.name).split(" / "))
+            found.append((subdivision.people, subdivision.shown_name(),
+                          PROVINCES[subdivision.code[:2]], names))
     return sorted(found, key=lambda p: (-p[0], p[1], p[2]))
 
 

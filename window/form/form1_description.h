@@ -23,6 +23,9 @@ enum class ControlKind {
 // One control. Texts are in the data files' character set (they are plain ASCII).
 struct ControlDescription {
   std::string_view name = {};  // "Text1": the name the program's code and tests use
+  // The control's ID, by which other programs and the tests find the native control (GetDlgItem):
+  // a contract, kept when controls are added, moved or removed.
+  int id;
   ControlKind kind;
   std::string_view caption = {};          // a label's or button's caption, a combo's initial text
   TwipsRect rect;                         // from the top left corner of the window's client area
@@ -47,11 +50,18 @@ extern const FormDescription kForm1;
 // The control named `name` in kForm1; nothing when it has no such control.
 const ControlDescription* FindControl(std::string_view name);
 
+// The control of kForm1 with the ID `id`; nothing when it has no such control.
+const ControlDescription* FindControl(int id);
+
 // Whether the keyboard focus can rest on a control of `kind`.
 bool TakesFocus(ControlKind kind);
 
 // The controls of kForm1 that take the focus, in their tab order.
 std::vector<const ControlDescription*> FocusOrder();
+
+// The control that has the keyboard focus when the window is first shown: the first of the tab
+// order.
+const ControlDescription& InitialFocus();
 
 // What assistive tools call `control`: its own accessible name, else the caption of the label that
 // names it, else its caption.

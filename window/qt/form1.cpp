@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
-// The main window: its controls, their names and the wiring of their events.
+// The main window: its controls, made from the form description and wired as the form says.
 #include "form1.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -9,12 +10,10 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
-#include "area_code_lookup.h"
 #include "fonts.h"
 #include "form/dialog_font.h"
 #include "form/form1_description.h"
 #include "form/windows_1252.h"
-#include "metro_areas.h"
 #include "windows_1252.h"
 #include "wrapping_button.h"
 
@@ -109,14 +108,6 @@ void Form1::CreateControls() {
     widget->setGeometry(Pixels(control.rect));
     if (control.fontPoints) widget->setFont(SansSerif(*control.fontPoints));
   }
-  label1_ = Child<QLabel>("Label1");
-  text1_ = Child<QLineEdit>("Text1");
-  combo1_ = Child<QComboBox>("Combo1");
-  command1_ = Child<WrappingButton>("Command1");
-  command2_ = Child<WrappingButton>("Command2");
-  command3_ = Child<WrappingButton>("Command3");
-  label2_ = Child<QLabel>("Label2");
-  text2_ = Child<QPlainTextEdit>("Text2");
 }
 
 void Form1::NameControlsForAssistiveTools() {
@@ -146,31 +137,33 @@ void Form1::SetFocusOrder() {
     if (previous != nullptr) setTabOrder(previous, widget);
     previous = widget;
   }
-  text1_->setFocus();
+  Child<QWidget>(form::InitialFocus().name)->setFocus();
 }
 
 void Form1::ConnectEvents() {
-  connect(command1_, &QPushButton::clicked, this,
-          [this] { RunClickProcedure([this] { lookup::Command1_Click(*this); }); });
-  connect(command2_, &QPushButton::clicked, this,
-          [this] { RunClickProcedure([this] { lookup::Command2_Click(*this); }); });
-  connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  for (const form::ClickWiring& click : form::kForm1Wiring.clicks) {
+    connect(Child<QAbstractButton>(click.button), &QAbstractButton::clicked, this,
+            [this, &click] { OnClicked(click); });
+  }
 }
 
 bool Form1::Load() {
-  return RunEventProcedure([this] { lookup::Form_Load(*this); });
+  return RunEventProcedure([this] { form::kForm1Wiring.load(*this); });
 }
 
-void Form1::Command3_Click() { EndProgram(0); }
+void Form1::OnClicked(const form::ClickWiring& click) {
+  bool ends = false;
+  if (!RunEventProcedure([&] { ends = form::RunClick(click, *this); })) {
+    EndProgram(kFatalErrorExitStatus);
+  } else if (ends) {
+    EndProgram(0);
+  }
+}
 
 void Form1::EndProgram(int status) {
   // Nothing may run after the end: the window goes before the event loop is left.
   hide();
   QCoreApplication::exit(status);
-}
-
-void Form1::RunClickProcedure(const std::function<void()>& procedure) {
-  if (!RunEventProcedure(procedure)) EndProgram(kFatalErrorExitStatus);
 }
 
 bool Form1::RunEventProcedure(const std::function<void()>& procedure) {
@@ -183,25 +176,31 @@ bool Form1::RunEventProcedure(const std::function<void()>& procedure) {
   }
 }
 
-std::string Form1::EntryText() { return ToFileBytes(text1_->text(), form::kNoByteSubstitute); }
-
-void Form1::ShowResult(const std::string& text) {
-  text2_->setPlainText(FromFileBytes(text));
-  text2_->viewport()->repaint();
+std::string Form1::EntryText() {
+  return ToFileBytes(Child<QLineEdit>(form::kForm1Wiring.entry)->text(), form::kNoByteSubstitute);
 }
 
-std::optional<std::string> Form1::MetroSelection() { return ToFileBytes(combo1_->currentText()); }
+void Form1::ShowResult(const std::string& text) {
+  auto* results = Child<QPlainTextEdit>(form::kForm1Wiring.results);
+  results->setPlainText(FromFileBytes(text));
+  results->viewport()->repaint();
+}
+
+std::optional<std::string> Form1::MetroSelection() {
+  return ToFileBytes(Child<QComboBox>(form::kForm1Wiring.metroList)->currentText());
+}
 
 void Form1::AddMetroName(const std::string& name) {
+  auto* combo = Child<QComboBox>(form::kForm1Wiring.metroList);
   // The first item put into an empty list would otherwise become the current one and replace
   // the text that the box shows.
-  const QSignalBlocker blocker(combo1_);
-  const int current = combo1_->currentIndex();
-  const QString shown = combo1_->currentText();
-  combo1_->addItem(FromFileBytes(name));
-  if (combo1_->currentIndex() != current) {
-    combo1_->setCurrentIndex(current);
-    combo1_->setEditText(shown);
+  const QSignalBlocker blocker(combo);
+  const int current = combo->currentIndex();
+  const QString shown = combo->currentText();
+  combo->addItem(FromFileBytes(name));
+  if (combo->currentIndex() != current) {
+    combo->setCurrentIndex(current);
+    combo->setEditText(shown);
   }
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-// The main window: its controls, their names and the wiring of their events.
+// The main window: its controls, made from the form description and wired as the form says.
 #pragma once
 
 #include <QWidget>
@@ -7,16 +7,10 @@
 #include <string_view>
 
 #include "fatal_error_report.h"
+#include "form/form1_wiring.h"
 #include "main_window_operations.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-
 namespace window {
-
-class WrappingButton;
 
 // The program's one window: the area-code entry, the metro-area list, the three buttons and the
 // results box, laid out at fixed positions.
@@ -51,23 +45,14 @@ class Form1 : public QWidget, public lookup::MainWindowOperations {
   void NameControlsForAssistiveTools();
   void SetFocusOrder();
   void ConnectEvents();
-  void Command3_Click();
-  // Runs one event procedure; an error in it is fatal: it goes to the handler, and false returns.
+  // Does what a click on the button of `click` does; after a fatal error the program ends.
+  void OnClicked(const form::ClickWiring& click);
+  // Runs `procedure`; an error in it is fatal: it goes to the handler, and false returns.
   bool RunEventProcedure(const std::function<void()>& procedure);
-  // Runs a button's event procedure; after a fatal error the program ends.
-  void RunClickProcedure(const std::function<void()>& procedure);
   // Takes the window off the screen and leaves the event loop with `status`.
   void EndProgram(int status);
 
   FatalErrorHandler onFatalError_;
-  QLabel* label1_ = nullptr;            // "Area Code", above the entry
-  QLineEdit* text1_ = nullptr;          // the area-code entry
-  QComboBox* combo1_ = nullptr;         // the metro-area list
-  WrappingButton* command1_ = nullptr;  // "Where is that area code"
-  WrappingButton* command2_ = nullptr;  // "Area Codes in a metro area"
-  WrappingButton* command3_ = nullptr;  // "Exit"
-  QLabel* label2_ = nullptr;            // "Search results", above the results box
-  QPlainTextEdit* text2_ = nullptr;     // the results box
 };
 
 }  // namespace window

@@ -11,7 +11,6 @@ set -euo pipefail
 program=$(realpath "$1")
 probe_exe=$(realpath "$2")
 here=$(dirname "$0")
-root=$here/../..
 for tool in xdotool od iconv truncate; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; scripts/install-deps.sh installs it"; exit 1; }
 done
@@ -41,24 +40,10 @@ check() {  # check WHAT EXPECTED ACTUAL
 
 probe() { "$VANTREL_WINE" "$probe_exe" "$@" 2>>"$work/probe.log"; }
 
-# The main window and its error box, by class and caption; its controls by ID: the first ID plus
-# the control's place in the window's description.
+# The main window and its error box, by class and caption; the probe finds the window's controls
+# by their names, through the IDs that the form description gives them.
 form=(VantrelForm1 "Vantrel Area Code")
 box=('#32770' "Vantrel Area Code")
-first_id=$(sed -n 's/^inline constexpr int kFirstControlId = \([0-9]*\);$/\1/p' \
-  "$root/window/win32/control_ids.h")
-mapfile -t control_names < <(sed -n 's/^ *{\.name = "\([A-Za-z0-9]*\)",$/\1/p' \
-  "$root/window/form/form1_description.cpp")
-[ -n "$first_id" ] && [ "${#control_names[@]}" = 8 ] ||
-  { echo "FAIL: the control IDs cannot be read from window/win32 and window/form"; exit 1; }
-control_id() {
-  local i
-  for i in "${!control_names[@]}"; do
-    [ "${control_names[i]}" = "$1" ] && { echo $((first_id + i)); return 0; }
-  done
-  echo "FAIL: no control $1" >&2
-  return 1
-}
 
 # The data folder as the program names it.
 folder_windows=$("$VANTREL_WINE" winepath.exe -w "$folder" 2>/dev/null | tr -d '\r')
@@ -89,8 +74,8 @@ ui_start() {
 
 wait_text() {  # wait_text CONTROL UTF8_HEX: waits until the control shows the text
   local actual
-  if printf "$(sed 's/../\\x&/g' <<<"$2")" | probe wait-text "${form[@]}" "$(control_id "$1")" - 20 \
-    >"$work/actual"; then
+  if printf "$(sed 's/../\\x&/g' <<<"$2")" | probe wait-text "${form[@]}" "$1" - 20 >"$work/actual"
+  then
     actual=$2
   else
     actual=$(hex_of <"$work/actual")
@@ -129,13 +114,11 @@ ui_click() {
 ui_results() { wait_text Text2 "$1" || true; }
 ui_entry() { wait_text Text1 "$1" || true; }
 ui_focus() {
-  local id
-  id=$(control_id "$1")
-  probe wait-focus "${form[@]}" "$id" 5 && check "the focus is in $1" "$id" "$id" ||
-    check "the focus is in $1" "$id" "$(probe focus "${form[@]}")"
+  probe wait-focus "${form[@]}" "$1" 5 && check "the focus is in $1" "$1" "$1" ||
+    check "the focus is in $1" "$1" "$(probe focus "${form[@]}")"
 }
 ui_geometry() {
-  check "$1 is at $2" "$2" "$(probe rect "${form[@]}" "$(control_id "$1")")"
+  check "$1 is at $2" "$2" "$(probe rect "${form[@]}" "$1")"
 }
 ui_fatal() {  # the box's text through WM_GETTEXT; closed as a user would, by its button
   probe wait "${box[@]}" 10 || { check "a message box reports: $2" yes no; return 1; }

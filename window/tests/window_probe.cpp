@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "form/form1_description.h"
+
 namespace {
 
 constexpr DWORD kPollMilliseconds = 20;
@@ -26,7 +28,8 @@ const char kUsage[] =
     "  wait-some-text CLASS TITLE CONTROL [SECONDS]   until the control has a text, then that\n"
     "  wait-text CLASS TITLE CONTROL EXPECTED [SECONDS]   until the text is EXPECTED (- reads it\n"
     "                                         from standard input, UTF-8)\n"
-    "  focus CLASS TITLE                      the ID of the control that has the keyboard focus\n"
+    "  focus CLASS TITLE                      the control that has the keyboard focus: its name\n"
+    "                                         in the form description, else its ID\n"
     "  wait-focus CLASS TITLE CONTROL [SECONDS]\n"
     "  rect CLASS TITLE [CONTROL]             the client area's L T W H on the screen, or a\n"
     "                                         control's in the client area\n"
@@ -36,8 +39,9 @@ const char kUsage[] =
     "  close CLASS TITLE                      asks the window to close (WM_CLOSE)\n"
     "  hold FILE                              holds FILE open without sharing it until standard\n"
     "                                         input ends\n"
-    "CLASS * matches any class; CONTROL is a control ID or the class of the first such child\n"
-    "(with text, if any has). Status 0 on success, 1 when a wait timed out or nothing matched.\n";
+    "CLASS * matches any class; CONTROL is a control ID, the name of a control of the form\n"
+    "description (Text1, by its ID there), or the class of the first such child (with text, if\n"
+    "any has). Status 0 on success, 1 when a wait timed out or nothing matched.\n";
 
 std::wstring Wide(const std::string& utf8) {
   if (utf8.empty()) return {};
@@ -139,11 +143,23 @@ BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
   return TRUE;
 }
 
-std::optional<int> ControlId(const std::string& text) {
+std::optional<int> Number(const std::string& text) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
     return std::nullopt;
   }
   return std::stoi(text);
+}
+
+// A control's ID, given as such or by the name of a control of the form description.
+std::optional<int> ControlId(const std::string& text) {
+  if (const form::ControlDescription* control = form::FindControl(text)) return control->id;
+  return Number(text);
+}
+
+// The name of the form's control with the ID `id`, else the ID.
+std::string ControlName(int id) {
+  const form::ControlDescription* control = form::FindControl(id);
+  return control != nullptr ? std::string(control->name) : std::to_string(id);
 }
 
 HWND FindControl(HWND parent, const std::string& control) {
@@ -248,7 +264,7 @@ int OnWindow(const std::string& command, const std::vector<std::string>& args) {
   }
   const HWND top = FindTopLevel(className, title);
   if (top == nullptr) return Fail("no visible window " + className + " \"" + title + "\"");
-  if (command == "item-point" && args.size() == 4 && ControlId(args[3])) {
+  if (command == "item-point" && args.size() == 4 && Number(args[3])) {
     // A list box's items are all of one height, from its top index down.
     const auto ask = [top](UINT message) {
       DWORD_PTR answer = 0;
@@ -256,7 +272,7 @@ int OnWindow(const std::string& command, const std::vector<std::string>& args) {
       return static_cast<LONG>(answer);
     };
     const LONG height = ask(LB_GETITEMHEIGHT);
-    const LONG row = *ControlId(args[3]) - ask(LB_GETTOPINDEX);
+    const LONG row = *Number(args[3]) - ask(LB_GETTOPINDEX);
     RECT client{};
     ::GetClientRect(top, &client);
     POINT point{client.right / 2, row * height + height / 2};
@@ -291,7 +307,7 @@ int OnWindow(const std::string& command, const std::vector<std::string>& args) {
   } else if (command == "focus") {
     const std::optional<int> id = FocusedControl(top);
     if (!id) return Fail("no control has the focus");
-    Write(std::to_string(*id) + "\n");
+    Write(ControlName(*id) + "\n");
   } else if (command == "wait-focus" && ControlId(control)) {
     const int wanted = *ControlId(control);
     if (!WaitFor(SecondsArgument(args, 4), [&] { return FocusedControl(top) == wanted; })) {

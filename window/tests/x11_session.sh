@@ -18,9 +18,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A server of its own on a free display, at 96 dots per inch.
+# A server of its own on a free display, at 96 dots per inch. -noreset: without it the server
+# resets whenever its last client leaves (between two runs of the program, or after an xdotool
+# call), and a program that connects during the reset fails with "could not connect to display".
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 server_pid=$!
 # A loaded machine may take several seconds to start it; give up only after 30 s, and say so.
 for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done

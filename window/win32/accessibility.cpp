@@ -5,7 +5,11 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <memory>
+#include <new>
 #include <utility>
+
+#include "accessibility_libraries.h"
 
 namespace window {
 namespace {
@@ -16,13 +20,23 @@ struct AccessibleTexts {
   std::wstring description;
 };
 
+// The texts of one control, shared by the control and the accessible objects made for it: a tool
+// may hold an object longer than the control lives.
+using SharedTexts = std::shared_ptr<const AccessibleTexts>;
+
 // The system's accessible object of a control with a role, name and description of the
 // program's. (Interfaces are named by __uuidof: MinGW's import library has no IID_IAccessible
 // that can be read.)
+//
+// A wrapper rather than the system's annotation service (Dynamic Annotation, IAccPropServices),
+// which can also set a control's name, description and role: the service is a COM server that
+// the program would have to create at start-up and whose annotations it would have to clear when
+// the controls go, and wine, under which the tests read the names, has only stubs of it. The
+// wrapper needs nothing but the system's own object, made when a tool asks for it.
 class NamedAccessible final : public IAccessible {
  public:
-  NamedAccessible(IAccessible* standard, const AccessibleTexts& texts)
-      : standard_(standard), texts_(texts) {}
+  NamedAccessible(IAccessible* standard, SharedTexts texts) noexcept
+      : standard_(standard), texts_(std::move(texts)) {}
   NamedAccessible(const NamedAccessible&) = delete;
   NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -47,20 +61,19 @@ class NamedAccessible final : public IAccessible {
   // The program's name and description of the control itself; its parts keep the system's.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!IsSelf(child)) return standard_->get_accName(child, name);
-    return Answer(texts_.name, name);
+    return Answer(texts_->name, name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
     if (!IsSelf(child)) return standard_->get_accDescription(child, description);
-    return Answer(texts_.description, description);
+    return Answer(texts_->description, description);
   }
 
   // Some systems' standard objects know no control kinds but their own.
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (!IsSelf(child)) return standard_->get_accRole(child, role);
     if (role == nullptr) return E_POINTER;
-    ::VariantInit(role);
     role->vt = VT_I4;
-    role->lVal = texts_.role;
+    role->lVal = texts_->role;
     return S_OK;
   }
 
@@ -146,25 +159,35 @@ class NamedAccessible final : public IAccessible {
 
   static HRESULT Answer(const std::wstring& text, BSTR* answer) {
     if (answer == nullptr) return E_POINTER;
-    *answer = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    // The libraries were loaded to make this object.
+    *answer = LoadAccessibilityLibraries()->sysAllocStringLen(text.data(),
+                                                              static_cast<UINT>(text.size()));
     return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
   }
 
   IAccessible* standard_;
-  AccessibleTexts texts_;  // a copy: a tool may hold the object longer than the control lives
+  SharedTexts texts_;
   ULONG references_ = 1;
 };
 
+// A window procedure: nothing in it throws, since no exception may unwind through the system's
+// frames that called it.
 LRESULT CALLBACK AnswerWithNames(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR /*id*/, DWORD_PTR data) {
+                                 UINT_PTR /*id*/, DWORD_PTR data) noexcept {
   // NOLINTNEXTLINE(performance-no-int-to-ptr): the subclass's data is the pointer it was given
-  auto* texts = reinterpret_cast<AccessibleTexts*>(data);
+  auto* texts = reinterpret_cast<SharedTexts*>(data);
   if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
+    const AccessibilityLibraries* system = LoadAccessibilityLibraries();
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                              reinterpret_cast<void**>(&standard)))) {
-      auto* named = new NamedAccessible(standard, *texts);
-      const LRESULT answer = ::LresultFromObject(__uuidof(IAccessible), wParam, named);
+    if (system != nullptr &&
+        SUCCEEDED(system->createStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                    reinterpret_cast<void**>(&standard)))) {
+      auto* named = new (std::nothrow) NamedAccessible(standard, *texts);
+      if (named == nullptr) {
+        standard->Release();
+        return E_OUTOFMEMORY;
+      }
+      const LRESULT answer = system->lresultFromObject(__uuidof(IAccessible), wParam, named);
       named->Release();
       return answer;
     }
@@ -193,7 +216,8 @@ long AccessibleRole(form::ControlKind kind) {
 }
 
 void NameForAssistiveTools(HWND control, long role, std::wstring name, std::wstring description) {
-  auto* texts = new AccessibleTexts{role, std::move(name), std::move(description)};
+  auto* texts = new SharedTexts(std::make_shared<const AccessibleTexts>(
+      AccessibleTexts{role, std::move(name), std::move(description)}));
   if (!::SetWindowSubclass(control, AnswerWithNames, 0, reinterpret_cast<DWORD_PTR>(texts))) {
     delete texts;
   }

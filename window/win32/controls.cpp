@@ -5,7 +5,6 @@
 #include <new>
 #include <string>
 
-#include "form/windows_1252.h"
 #include "window_text.h"
 
 namespace window {
@@ -45,17 +44,16 @@ WindowKind KindOf(ControlKind kind) {
 
 }  // namespace
 
-HWND CreateControl(HWND form, const form::ControlDescription& control, int id) {
+HWND CreateControl(HWND form, const form::ControlDescription& control) {
   const WindowKind kind = KindOf(control.kind);
-  const std::wstring caption = Wide(form::FromFileBytes(control.caption));
+  const std::wstring caption = ShownText(control.caption);
   // NOLINTNEXTLINE(performance-no-int-to-ptr): a child window's menu handle is its ID
-  auto* const menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+  auto* const menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id));
   HWND window = ::CreateWindowExW(kind.extendedStyle, kind.className, caption.c_str(), kind.style,
                                   0, 0, 0, 0, form, menu, ::GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) throw std::bad_alloc();
   // A combo box takes its initial text into its edit field only once it exists.
-  if (control.kind == ControlKind::kDropDownCombo)
-    SetText(window, form::FromFileBytes(control.caption));
+  if (control.kind == ControlKind::kDropDownCombo) SetText(window, caption);
   return window;
 }
 

@@ -7,9 +7,9 @@
 
 namespace window {
 
-// Makes `control` as a child of `form` with the control ID `id`, with its caption or initial
-// text; placing and fonts are the layout's part. Throws std::bad_alloc when the system cannot.
-HWND CreateControl(HWND form, const form::ControlDescription& control, int id);
+// Makes `control` as a child of `form`, with its ID and its caption or initial text; placing and
+// fonts are the layout's part. Throws std::bad_alloc when the system cannot.
+HWND CreateControl(HWND form, const form::ControlDescription& control);
 
 // The edit field of a drop-down combo box.
 HWND ComboEditField(HWND combo);

@@ -4,14 +4,13 @@
 
 #include "form/dialog_font.h"
 #include "form/form1_description.h"
-#include "form/windows_1252.h"
 #include "window_text.h"
 
 namespace window {
 namespace {
 
 HFONT CreateDialogFont(double points, int dpi) {
-  const std::wstring family = Wide(form::FromFileBytes(form::DialogFontFamily()));
+  const std::wstring family = ShownText(form::DialogFontFamily());
   // A negative height asks for the characters' height, as point sizes measure it.
   return ::CreateFontW(-form::FontPixelHeight(points, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                        ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

@@ -2,17 +2,16 @@
 // The main window of Windows, of the system's own controls: their wiring and the four operations.
 #include "form1.h"
 
-#include <algorithm>
 #include <new>
 
 #include "accessibility.h"
-#include "area_code_lookup.h"
-#include "control_ids.h"
+#include "combo_list.h"
 #include "controls.h"
+#include "form/form1_wiring.h"
 #include "form/windows_1252.h"
 #include "keyboard.h"
 #include "layout.h"
-#include "metro_areas.h"
+#include "window_class.h"
 #include "window_text.h"
 
 namespace window {
@@ -34,15 +33,13 @@ void RegisterFormClass(WNDPROC procedure) {
   ::RegisterClassExW(&windowClass);
 }
 
-std::wstring WideText(std::string_view ascii) { return Wide(form::FromFileBytes(ascii)); }
-
 }  // namespace
 
 Form1::Form1(FatalErrorHandler onFatalError) : onFatalError_(std::move(onFatalError)) {
   RegisterFormClass(&Form1::WindowProcedure);
   // An ordinary sizable frame with a title bar, minimise and maximise buttons and a close box.
   window_ = ::CreateWindowExW(
-      WS_EX_CONTROLPARENT, kForm1ClassName, WideText(kForm1.caption).c_str(),
+      WS_EX_CONTROLPARENT, kForm1ClassName, ShownText(kForm1.caption).c_str(),
       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
       CW_USEDEFAULT, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
   if (window_ == nullptr) throw std::bad_alloc();
@@ -58,10 +55,10 @@ Form1::~Form1() {
 void Form1::CreateControls() {
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const form::ControlDescription& control = kForm1.controls.at(i);
-    controls_.at(i) = CreateControl(window_, control, kFirstControlId + static_cast<int>(i));
+    controls_.at(i) = CreateControl(window_, control);
     if (!form::TakesFocus(control.kind)) continue;
-    const std::wstring name = WideText(form::AccessibleName(control));
-    const std::wstring description = WideText(control.accessibleDescription);
+    const std::wstring name = ShownText(form::AccessibleName(control));
+    const std::wstring description = ShownText(control.accessibleDescription);
     NameForAssistiveTools(controls_.at(i), AccessibleRole(control.kind), name, description);
     // A combo box's edit field is where the focus rests: it carries the combo box's name too.
     if (control.kind == form::ControlKind::kDropDownCombo) {
@@ -84,7 +81,8 @@ HWND Form1::Control(std::string_view name) const {
   return controls_.at(static_cast<std::size_t>(control - kForm1.controls.data()));
 }
 
-LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
     // NOLINTNEXTLINE(performance-no-int-to-ptr): the message carries a pointer
     const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -96,13 +94,22 @@ LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam
   if (form == nullptr || form->window_ == nullptr) {
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
-  return form->HandleMessage(message, wParam, lParam);
+  try {
+    return form->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    form->ReportFatalError();
+    form->EndProgram(form::kFatalErrorExitStatus);
+    return 0;
+  }
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnButtonClicked(LOWORD(wParam));
+      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): a control's notice carries its handle
+        OnButtonClicked(reinterpret_cast<HWND>(lParam));
+      }
       return 0;
     case WM_DPICHANGED: {
       // NOLINTNEXTLINE(performance-no-int-to-ptr): the message carries a pointer
@@ -131,7 +138,7 @@ void Form1::OnActivate(bool active) {
     HWND focus = ::GetFocus();
     if (focus != nullptr && ::IsChild(window_, focus)) lastFocus_ = focus;
   } else if (!::IsIconic(window_)) {
-    FocusControl(lastFocus_ != nullptr ? lastFocus_ : Control("Text1"));
+    FocusControl(lastFocus_ != nullptr ? lastFocus_ : Control(form::InitialFocus().name));
   }
 }
 
@@ -139,30 +146,30 @@ bool Form1::PreTranslateMessage(const MSG& message) const {
   return window_ != nullptr && HandleFormKey(message, controls_);
 }
 
-void Form1::OnButtonClicked(int id) {
-  const int index = id - kFirstControlId;
-  if (index < 0 || index >= static_cast<int>(kControlCount)) return;
-  const std::string_view name = kForm1.controls.at(static_cast<std::size_t>(index)).name;
-  if (name == "Command1") {
-    RunClickProcedure([this] { lookup::Command1_Click(*this); });
-  } else if (name == "Command2") {
-    RunClickProcedure([this] { lookup::Command2_Click(*this); });
-  } else if (name == "Command3") {
-    Command3_Click();
+void Form1::OnButtonClicked(HWND button) {
+  // An error in the event procedure goes on to the window procedure, which ends the program.
+  for (const form::ClickWiring& click : form::kForm1Wiring.clicks) {
+    if (Control(click.button) == button && form::RunClick(click, *this)) EndProgram(0);
   }
 }
 
 bool Form1::Load() {
-  return RunEventProcedure([this] { lookup::Form_Load(*this); });
+  // The metro list is drawn once, when it is full.
+  const RedrawPause pause(Control(form::kForm1Wiring.metroList));
+  try {
+    form::kForm1Wiring.load(*this);
+    return true;
+  } catch (...) {
+    ReportFatalError();
+    return false;
+  }
 }
 
 void Form1::Show() {
   ::ShowWindow(window_, SW_SHOWDEFAULT);
   ::UpdateWindow(window_);
-  FocusControl(Control("Text1"));
+  FocusControl(Control(form::InitialFocus().name));
 }
-
-void Form1::Command3_Click() { EndProgram(0); }
 
 void Form1::EndProgram(int status) {
   // Nothing may run after the end: the window goes before the event loop is left.
@@ -170,43 +177,30 @@ void Form1::EndProgram(int status) {
   ::DestroyWindow(window_);
 }
 
-void Form1::RunClickProcedure(const std::function<void()>& procedure) {
-  if (!RunEventProcedure(procedure)) EndProgram(form::kFatalErrorExitStatus);
-}
-
-bool Form1::RunEventProcedure(const std::function<void()>& procedure) {
-  try {
-    procedure();
-    return true;
-  } catch (...) {
-    onFatalError_(window_, DescribeFatalError(std::current_exception()));
-    return false;
-  }
+void Form1::ReportFatalError() {
+  onFatalError_(window_, DescribeFatalError(std::current_exception()));
 }
 
 std::string Form1::EntryText() {
-  return form::ToFileBytes(WindowText(Control("Text1")), form::kNoByteSubstitute);
+  return form::ToFileBytes(WindowText(Control(form::kForm1Wiring.entry)), form::kNoByteSubstitute);
 }
 
 void Form1::ShowResult(const std::string& text) {
-  HWND results = Control("Text2");
-  // A Windows text box ends its text at the first NUL, which would hide the rest of a record
-  // that holds one; it is shown as a blank instead.
-  std::u16string shown = form::FromFileBytes(text);
-  std::replace(shown.begin(), shown.end(), u'\0', u' ');
-  SetText(results, shown);
+  HWND results = Control(form::kForm1Wiring.results);
+  SetText(results, ShownText(text));
   ::UpdateWindow(results);
 }
 
 std::optional<std::string> Form1::MetroSelection() {
-  return form::ToFileBytes(WindowText(Control("Combo1")));
+  return form::ToFileBytes(WindowText(Control(form::kForm1Wiring.metroList)));
 }
 
 void Form1::AddMetroName(const std::string& name) {
-  const std::wstring item = Wide(form::FromFileBytes(name));
-  const LRESULT added =
-      ::SendMessageW(Control("Combo1"), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  if (added == CB_ERR || added == CB_ERRSPACE) throw std::bad_alloc();
+  // Straight into the combo box's list: every message to the combo box itself goes through the
+  // subclass that names it for assistive tools, which under wine makes an item cost some twenty
+  // times as much.
+  if (metroList_ == nullptr) metroList_ = ComboDropDownList(Control(form::kForm1Wiring.metroList));
+  AppendListItem(metroList_, ShownText(name));
 }
 
 }  // namespace window

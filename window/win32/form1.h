@@ -53,17 +53,18 @@ class Form1 : public lookup::MainWindowOperations {
   static constexpr std::size_t kControlCount =
       std::tuple_size_v<decltype(form::FormDescription::controls)>;
 
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's messages reach the program here. No exception leaves it for the system's frames
+  // that called it: an error while a message is handled is fatal, as any error in the program's
+  // own code is.
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void ApplyDpi(int dpi);
-  void OnButtonClicked(int id);
+  void OnButtonClicked(HWND button);
   void OnActivate(bool active);
-  void Command3_Click();
-  // Runs one event procedure; an error in it is fatal: it goes to the handler, and false returns.
-  bool RunEventProcedure(const std::function<void()>& procedure);
-  // Runs a button's event procedure; after a fatal error the program ends.
-  void RunClickProcedure(const std::function<void()>& procedure);
+  // Tells the user of the error being handled, through the handler.
+  void ReportFatalError();
   // Takes the window off the screen and leaves the event loop with `status`.
   void EndProgram(int status);
 
@@ -73,6 +74,7 @@ class Form1 : public lookup::MainWindowOperations {
   std::unique_ptr<Fonts> fonts_;
   HWND lastFocus_ = nullptr;  // given back the focus when the window is activated again
   std::optional<int> endStatus_;
+  HWND metroList_ = nullptr;  // Combo1's drop-down list, found when the first name is added
 };
 
 }  // namespace window

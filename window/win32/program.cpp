@@ -2,28 +2,17 @@
 // The program's life from start to end.
 #include "program.h"
 
-#include <objbase.h>
-
 #include "form/fatal_error_text.h"
 #include "form1.h"
 
 namespace window {
 namespace {
 
-// Assistive tools reach the controls' accessible objects through COM.
-class ComApartment {
- public:
-  ComApartment() : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComApartment() {
-    if (initialized_) ::CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool initialized_;
-};
-
+// Not IsDialogMessageW, the usual loop of a window of controls: it puts the text boxes into
+// dialog mode, in which a multi-line text box answers Escape by asking its parent to close, so
+// Escape in the results box would end the program; and it turns Enter and Escape elsewhere into
+// presses of a default and a cancel button. Here Enter and Escape press nothing, and the few keys
+// that the window handles itself (keyboard.h) it sees first.
 int RunEventLoop(const Form1& form) {
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -37,7 +26,6 @@ int RunEventLoop(const Form1& form) {
 }  // namespace
 
 int RunProgram() {
-  const ComApartment com;
   try {
     Form1 form;
     if (!form.Load()) return form::kFatalErrorExitStatus;  // reported; the window is never shown

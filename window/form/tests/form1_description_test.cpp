@@ -40,6 +40,26 @@ TEST(Form1Description, ControlsInPixelsAtStandardResolution) {
   EXPECT_EQ(form::FindControl("Text3"), nullptr);
 }
 
+// Other programs and the tests find the native controls by these IDs: a control added, moved or
+// removed leaves the others' IDs as they are.
+TEST(Form1Description, ControlIdsAreFixed) {
+  const struct {
+    std::string_view name;
+    int id;
+  } cases[] = {
+      {"Label1", 1000},   {"Text1", 1001},    {"Combo1", 1002}, {"Command1", 1003},
+      {"Command2", 1004}, {"Command3", 1005}, {"Label2", 1006}, {"Text2", 1007},
+  };
+  ASSERT_EQ(std::size(cases), kForm1.controls.size());
+  for (const auto& c : cases) {
+    const ControlDescription* control = form::FindControl(c.name);
+    ASSERT_NE(control, nullptr) << c.name;
+    EXPECT_EQ(control->id, c.id) << c.name;
+    EXPECT_EQ(form::FindControl(c.id), control) << c.name;  // no other control has its ID
+  }
+  EXPECT_EQ(form::FindControl(999), nullptr);
+}
+
 TEST(Form1Description, EveryControlLiesInsideTheWindow) {
   for (const ControlDescription& control : kForm1.controls) {
     EXPECT_GE(control.rect.left, 0) << control.name;
@@ -65,6 +85,7 @@ TEST(Form1Description, TabOrderFollowsTheTabIndices) {
   for (const ControlDescription* control : form::FocusOrder()) order.push_back(control->name);
   EXPECT_EQ(order, (std::vector<std::string_view>{"Text1", "Command1", "Command3", "Text2",
                                                   "Command2", "Combo1"}));
+  EXPECT_EQ(form::InitialFocus().name, "Text1");
 }
 
 TEST(Form1Description, CaptionsFontsAndInitialTexts) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "form/form1_description.h"
 #include "loaded_form.h"
 #include "window_text.h"
 
@@ -27,9 +28,8 @@ class Form1Keyboard : public LoadedForm {
   // The name of the control that has the focus; the combo box's edit field counts as the combo.
   std::string FocusName() const {
     for (HWND focus = ::GetFocus(); focus != nullptr; focus = ::GetParent(focus)) {
-      for (const char* name :
-           {"Label1", "Text1", "Combo1", "Command1", "Command2", "Command3", "Label2", "Text2"}) {
-        if (Control(name) == focus) return name;
+      for (const form::ControlDescription& control : form::kForm1.controls) {
+        if (form->Control(control.name) == focus) return std::string(control.name);
       }
     }
     return "(none)";

@@ -3,9 +3,10 @@
 // and at 144 dots per inch.
 #include <gtest/gtest.h>
 
-#include "control_ids.h"
 #include "controls.h"
+#include "form/form1_description.h"
 #include "loaded_form.h"
+#include "window_class.h"
 #include "window_text.h"
 
 namespace window_testing {
@@ -15,21 +16,23 @@ using Form1Layout = LoadedForm;
 
 struct ControlFacts {
   const char* name;
-  int id;
   const wchar_t* className;
   const char16_t* text;
 };
 
 constexpr ControlFacts kControls[] = {
-    {"Label1", 1000, L"Static", u"Area Code"},
-    {"Text1", 1001, L"Edit", u""},
-    {"Combo1", 1002, L"ComboBox", u"Select Metro Area"},
-    {"Command1", 1003, L"Button", u"Where is that area code"},
-    {"Command2", 1004, L"Button", u"Area Codes in a metro area"},
-    {"Command3", 1005, L"Button", u"Exit"},
-    {"Label2", 1006, L"Static", u"Search results"},
-    {"Text2", 1007, L"Edit", u""},
+    {"Label1", L"Static", u"Area Code"},
+    {"Text1", L"Edit", u""},
+    {"Combo1", L"ComboBox", u"Select Metro Area"},
+    {"Command1", L"Button", u"Where is that area code"},
+    {"Command2", L"Button", u"Area Codes in a metro area"},
+    {"Command3", L"Button", u"Exit"},
+    {"Label2", L"Static", u"Search results"},
+    {"Text2", L"Edit", u""},
 };
+
+// The ID that other programs find the control named `name` by.
+int IdOf(const char* name) { return form::FindControl(name)->id; }
 
 LONG_PTR Style(HWND window) { return ::GetWindowLongPtrW(window, GWL_STYLE); }
 
@@ -44,7 +47,7 @@ TEST_F(Form1Layout, ControlsAreTheSystemsOwnWithTheirIdsAndTexts) {
   EXPECT_EQ(window::WindowText(window), u"Vantrel Area Code");
   EXPECT_FALSE(::IsWindowVisible(window));  // loaded, not yet shown
   for (const ControlFacts& control : kControls) {
-    HWND handle = ::GetDlgItem(window, control.id);
+    HWND handle = ::GetDlgItem(window, IdOf(control.name));
     ASSERT_NE(handle, nullptr) << control.name;
     EXPECT_EQ(handle, Control(control.name)) << control.name;
     EXPECT_TRUE(SameClass(ClassName(handle), control.className)) << control.name;
@@ -98,10 +101,9 @@ constexpr PixelFacts kPlaces[] = {
 };
 
 void ExpectPlaces(HWND form, bool at144) {
-  int id = window::kFirstControlId;
   for (const PixelFacts& place : kPlaces) {
     const RECT expected = at144 ? place.at144 : place.at96;
-    const RECT actual = RectInParent(::GetDlgItem(form, id++));
+    const RECT actual = RectInParent(::GetDlgItem(form, IdOf(place.name)));
     EXPECT_EQ(actual.left, expected.left) << place.name;
     EXPECT_EQ(actual.top, expected.top) << place.name;
     EXPECT_EQ(actual.right, expected.right) << place.name;

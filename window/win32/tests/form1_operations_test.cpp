@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "failing_allocation.h"
 #include "form/windows_1252.h"
 #include "loaded_form.h"
 #include "window_text.h"
@@ -76,6 +77,34 @@ TEST_F(Form1Operations, MetroListIsTheFileInOrder) {
   EXPECT_EQ(ComboItem(combo, 4), u"Z\u00FCrich \u20AC \u0178");
   EXPECT_EQ(window::WindowText(combo), u"Select Metro Area");
   EXPECT_EQ(::SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+}
+
+TEST_F(Form1Operations, LongMetroListIsWholeAndScrollsToItsEnd) {
+  // Past several reservations of the list's storage, and one item more than a power of two.
+  constexpr int kLines = 1025;
+  std::string metro;
+  for (int line = 0; line < kLines; ++line) metro += "Metro " + std::to_string(line) + "\r\n";
+  folder.Write("metro.txt", metro);
+  ASSERT_TRUE(Load());
+  form->Show();
+  Pump(*form);
+  HWND combo = Control("Combo1");
+  ASSERT_EQ(::SendMessageW(combo, CB_GETCOUNT, 0, 0), kLines);
+  for (const int index : {0, 63, 64, 65, 1023, 1024}) {
+    EXPECT_EQ(ComboItem(combo, index), u"Metro " + window::Utf16(std::to_wstring(index)));
+  }
+  // Drawn again after the fill, with a scroll bar for the whole list.
+  EXPECT_TRUE(::IsWindowVisible(combo));
+  ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
+  SCROLLINFO scroll{};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_RANGE;
+  ASSERT_TRUE(::GetScrollInfo(info.hwndList, SB_VERT, &scroll));
+  EXPECT_EQ(scroll.nMax, kLines - 1);
+  ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 TEST_F(Form1Operations, LongResultWrapsAtWordsAndScrolls) {
@@ -163,6 +192,23 @@ TEST_F(Form1Operations, MissingDirectoryIsReportedAndEndsWithStatusOne) {
   EXPECT_EQ(reports[0].description, u"File not found");
   const std::u16string current = window::Utf16(std::filesystem::current_path().wstring());
   EXPECT_EQ(reports[0].detail, u"\"cities.txt\" was not found in " + current + u".");
+  EXPECT_EQ(form->EndStatus(), 1);
+  EXPECT_EQ(form->Handle(), nullptr);
+}
+
+// An error while the window handles a message of the system, here fonts that cannot be made for a
+// new resolution, ends the program as an error of an event procedure does; nothing of it unwinds
+// into the system that sent the message.
+TEST_F(Form1Operations, ErrorInAMessageHandlerIsReportedAndEndsWithStatusOne) {
+  form->Show();
+  Pump(*form);
+  RECT frame{};
+  ::GetWindowRect(form->Handle(), &frame);
+  FailNextAllocation();
+  ::SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&frame));
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].number, lookup::ErrorNumber::kOutOfMemory);
   EXPECT_EQ(form->EndStatus(), 1);
   EXPECT_EQ(form->Handle(), nullptr);
 }

@@ -1,0 +1,189 @@
+# SPDX-License-Identifier: Apache-2.0
+# Canada's municipalities: Statistics Canada's 2021 census subdivisions with their counts, placed
+# at the GeoNames points of their names, and the communities inside them.
+
+import collections
+import csv
+import math
+import pathlib
+import re
+import unicodedata
+
+SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
+SUBDIVISIONS = SOURCES / "statcan-98100002-2021-census-subdivisions.csv"
+PEOPLE_COLUMN = "Population and dwelling counts (13): Population, 2021 [1]"
+# A census subdivision's DGUID: the 2021 vintage, its level (0005) and its seven-digit code.
+SUBDIVISION_DGUID = re.compile(r"2021A0005(\d{7})$")
+# The Standard Geographical Classification code of each province and territory, by GeoNames'
+# first-level code.
+PROVINCE_CODES = {"01": "48", "02": "59", "03": "46", "04": "13", "05": "10", "07": "12",
+                  "08": "35", "09": "11", "10": "24", "11": "47", "12": "60", "13": "61",
+                  "14": "62"}
+# A census division of which one subdivision holds this share of the people is that municipality
+# with a few reserves or unorganized parts round it (the single-tier cities: Kawartha Lakes,
+# Cape Breton, Chatham-Kent): a place there that names no subdivision is a community of it.
+DOMINANT_SHARE = 0.9
+# Two municipalities of one name in one census division, told apart by their official names
+# (the table names both alike): the Township and the City of Langley, the District and the City
+# of North Vancouver.
+TOLD_APART = {"5915001": "Township of Langley", "5915002": "City of Langley",
+              "5915046": "District of North Vancouver", "5915051": "City of North Vancouver"}
+
+
+class Subdivision:
+    """One census subdivision: code, name as the table writes it, 2021 population."""
+
+    __slots__ = ("code", "name", "people")
+
+    def __init__(self, code, name, people):
+        self.code, self.name, self.people = code, name, people
+
+    def __repr__(self):
+        return f"{self.name} ({self.code}, {self.people})"
+
+    def shown_name(self):
+        """The name a person reads: without the table's "(Part)" of a municipality that spans
+        two divisions, and in English where the table gives both languages ("Greater Sudbury /
+        Grand Sudbury")."""
+        if self.code in TOLD_APART:
+            return TOLD_APART[self.code]
+        return re.sub(r" \(Part\)$", "", self.name).split(" / ")[0]
+
+    def name_keys(self):
+        keys = {name_key(part) for part in re.sub(r" \(Part\)$", "", self.name).split(" / ")}
+        return keys | {name_key(TOLD_APART[self.code])} if self.code in TOLD_APART else keys
+
+
+def name_key(name):
+    """A name as compared: no accents, case or punctuation; Saint and St. alike."""
+    plain = "".join(c for c in unicodedata.normalize("NFKD", name)
+                    if not unicodedata.combining(c)).casefold()
+    plain = re.sub(r"[^a-z0-9]+", " ", plain.replace("'", "").replace("\u2019", "")).strip()
+    plain = re.sub(r"\bsainte\b", "ste", plain)
+    return re.sub(r"\bsaint\b", "st", plain)
+
+
+def read_subdivisions(path=SUBDIVISIONS):
+    """The census subdivisions of the table by code, with their 2021 counts."""
+    found = {}
+    with open(path, encoding="utf-8-sig", newline="") as source:
+        for row in csv.DictReader(source):
+            match = SUBDIVISION_DGUID.match(row.get("DGUID") or "")
+            if match:
+                found[match[1]] = Subdivision(match[1], row["GEO"],
+                                              int(row[PEOPLE_COLUMN] or 0))
+    return found
+
+
+class Subdivisions:
+    """The census subdivisions by name, to find the one a GeoNames point is the town of."""
+
+    def __init__(self, subdivisions):
+        self.by_code = subdivisions
+        self.by_name = collections.defaultdict(list)
+        people = collections.Counter()
+        largest = {}
+        self.by_division = collections.defaultdict(list)
+        for subdivision in subdivisions.values():
+            division = subdivision.code[:4]
+            self.by_division[division].append(subdivision)
+            people[division] += subdivision.people
+            if subdivision.people > getattr(largest.get(division), "people", -1):
+                largest[division] = subdivision
+        self.dominant = {division: subdivision for division, subdivision in largest.items()
+                         if subdivision.people >= DOMINANT_SHARE * people[division] > 0}
+        for subdivision in subdivisions.values():
+            for key in subdivision.name_keys():
+                self.by_name[(subdivision.code[:2], key)].append(subdivision)
+
+    def named(self, names, admin1, county, people):
+        """The subdivision a point of these names is the town of: of its name in its census
+        division (the first four digits of its GeoNames code), else the only one of its name in
+        its province. Of namesakes in one division (the town and the parish of Moncton), the one
+        whose count is nearest the point's own figure, else the largest. None where none is."""
+        province = PROVINCE_CODES.get(admin1, "")
+        for name in names:
+            found = self.by_name.get((province, name_key(name)), [])
+            if len(county) >= 4:
+                inside = [s for s in found if s.code.startswith(county[:4])]
+                found = inside or (found if len(found) == 1 else [])
+            if len(found) == 1:
+                return found[0]
+            if found:
+                return min(found, key=lambda s: (abs(math.log((s.people + 1) / (people + 1)))
+                                                 if people else -s.people, s.code))
+        return None
+
+    def named_after(self, name, county):
+        """The only subdivision of a census division whose name begins with a point's name as a
+        word of its own (Bradford West Gwillimbury of Bradford, Strathroy-Caradoc of Strathroy),
+        or None."""
+        if len(county) < 4:
+            return None
+        key = name_key(name)
+        inside = self.by_division.get(county[:4], [])
+        if any(key in s.name_keys() for s in inside):
+            return None
+        found = [s for s in inside if any(other.startswith(key + " ") for other in s.name_keys())]
+        return found[0] if len(found) == 1 else None
+
+
+def as_municipalities(gazetteer, shown_name):
+    """Makes the Canadian GeoNames places municipalities: a point named after a census
+    subdivision is that municipality, with its 2021 count; a point that names none is a
+    community of the one that holds it (see community_of), a locality without a figure held by
+    the municipality; a municipality without a point of its name stands at its largest
+    community ("Wood Buffalo (Fort McMurray)"). Other points stay as GeoNames gives them.
+    `shown_name(name, region)` is the name a point is shown by (Chatham is Chatham-Kent).
+    Returns the municipalities added."""
+    table = Subdivisions(read_subdivisions())
+    towns, communities = {}, collections.defaultdict(list)
+    matches = []
+    for place in gazetteer:
+        if place.country == "CA":
+            subdivision = table.named((place.name, shown_name(place.name, place.region)),
+                                      place.admin1, place.county, place.population)
+            own = subdivision is not None and name_key(place.name) in subdivision.name_keys()
+            matches.append((place, subdivision, own))
+    # A point of the municipality's own name is its town before one of a former name (the
+    # Val-des-Sources of GeoNames' Asbestos), and the larger before the smaller.
+    matches.sort(key=lambda match: (not match[2], -match[0].population))
+    for place, subdivision, _ in matches:
+        if subdivision and subdivision.code not in towns:
+            towns[subdivision.code] = place
+            place.population = subdivision.people
+        elif subdivision:
+            communities[subdivision.code].append(place)
+        else:
+            holder = community_of(table, place)
+            if holder:
+                communities[holder.code].append(place)
+    added = []
+    for code, members in communities.items():
+        holder = towns.get(code)
+        if holder is None:
+            holder = municipality_at(table.by_code[code], members[0])
+            towns[code] = holder
+            added.append(holder)
+        for place in members:
+            place.holder, place.locality, place.population = holder, True, 0
+    return added
+
+
+def community_of(table, place):
+    """The subdivision that holds a point that names none: the one whose name begins with the
+    point's (Bradford), else the one GeoNames files it in (Fort McMurray), else the one that
+    holds its census division (Lindsay; see DOMINANT_SHARE); None where none does."""
+    return table.named_after(place.name, place.county) or table.by_code.get(
+        place.county if len(place.county) == 7 else "") or table.dominant.get(place.county)
+
+
+def municipality_at(subdivision, community):
+    """A municipality that no point names, at its largest community, which follows its name
+    in brackets unless the name holds it (Chatham-Kent's Chatham)."""
+    place = community.__class__([subdivision.shown_name(), "CA", community.admin1,
+                                 subdivision.code, community.lat, community.lon,
+                                 subdivision.people, "PPL", community.zone])
+    if name_key(community.name) not in name_key(place.name):
+        place.name = f"{place.name} ({community.name})"
+    return place

@@ -1,0 +1,179 @@
+# SPDX-License-Identifier: Apache-2.0
+# Canada's municipalities from Statistics Canada's census subdivisions: the table as read, which
+# subdivision a GeoNames point is the town of, and the communities inside them.
+import pathlib
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import canadian_places  # noqa: E402
+import city_parts  # noqa: E402
+import place_names  # noqa: E402
+import source_files  # noqa: E402
+
+COLUMNS = ('"REF_DATE","GEO","DGUID","Coordinate",'
+           f'"{canadian_places.PEOPLE_COLUMN}","Symbols"\n')
+# Rows of the table's shape: the country and a division (not subdivisions), namesakes in one
+# division, a bilingual name, a subdivision across two divisions, a suppressed count.
+ROWS = [
+    ("Canada", "2021A000011124", "36991981"),
+    ("Westmorland", "2021A00031307", "163949"),
+    ("Moncton", "2021A00051307019", "10704"),
+    ("Moncton", "2021A00051307022", "79470"),
+    ("Greater Sudbury / Grand Sudbury", "2021A00053553005", "166004"),
+    ("Lloydminster (Part)", "2021A00054810039", "19739"),
+    ("Langley", "2021A00055915001", "132603"),
+    ("Langley", "2021A00055915002", "28963"),
+    ("Wood Buffalo", "2021A00054816037", "72326"),
+    ("Chatham-Kent", "2021A00053536020", "103988"),
+    ("Victoria", "2021A00051001365", ""),
+    ("Strathroy-Caradoc", "2021A00053539015", "23871"),
+    ("St. Clair", "2021A00053538003", "14659"),
+    ("St. Clair Beach", "2021A00053538099", "1"),
+]
+SUBDIVISIONS = COLUMNS + "".join(f'"2021","{name}","{dguid}","1","{people}",\n'
+                                 for name, dguid, people in ROWS) + "\n\n"
+# (names, GeoNames admin1, county, GeoNames figure) -> code of the subdivision, or None.
+NAMED = [
+    (("Moncton",), "04", "1307", 71889, "1307022"),  # the city, not the parish
+    (("Moncton",), "04", "1307", 0, "1307022"),  # no figure: the larger
+    (("Moncton",), "04", "", 11000, "1307019"),
+    (("Greater Sudbury",), "08", "3553", 157857, "3553005"),
+    (("Grand Sudbury",), "08", "", 0, "3553005"),
+    (("Lloydminster",), "01", "4810039", 31400, "4810039"),
+    (("Langley",), "02", "5915", 23606, "5915002"),
+    (("Township of Langley",), "02", "5915001", 0, "5915001"),
+    (("Chatham", "Chatham-Kent"), "08", "3536", 43550, "3536020"),
+    (("Moncton",), "08", "3536", 100, None),  # another province
+    (("Fort McMurray",), "01", "4816037", 76000, None),
+    (("Wood Buffalo",), "01", "4811", 0, "4816037"),  # the only one of its province
+    (("Montr\u00e9al",), "10", "", 0, None),
+]
+
+
+class CanadianPlacesTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "table.csv"
+            path.write_text(SUBDIVISIONS, encoding="utf-8-sig")
+            cls.table = canadian_places.read_subdivisions(path)
+
+    def test_reads_only_subdivisions(self):
+        self.assertEqual(len(self.table), len(ROWS) - 2)
+        self.assertEqual(self.table["3536020"].people, 103988)
+        self.assertEqual(self.table["1001365"].people, 0)
+
+    def test_shown_names(self):
+        for code, shown in (("3553005", "Greater Sudbury"), ("4810039", "Lloydminster"),
+                            ("5915001", "Township of Langley"), ("5915002", "City of Langley"),
+                            ("1307022", "Moncton")):
+            with self.subTest(code=code):
+                self.assertEqual(self.table[code].shown_name(), shown)
+
+    def test_named(self):
+        subdivisions = canadian_places.Subdivisions(self.table)
+        for names, admin1, county, people, code in NAMED:
+            with self.subTest(names=names, county=county):
+                found = subdivisions.named(names, admin1, county, people)
+                self.assertEqual(found and found.code, code)
+
+
+def point(name, county, people, admin1="01"):
+    return source_files.GazetteerPlace([name, "CA", admin1, county, "56.7", "-111.4",
+                                        str(people), "PPL", "America/Edmonton"])
+
+
+# (point name, county) -> the subdivision whose name begins with it, or None: a word of its own,
+# in the division, and only one.
+NAMED_AFTER = [
+    ("Strathroy", "3539", "3539015"), ("Strathroy", "3539015", "3539015"),
+    ("Strathroy", "3538", None), ("Strathroy", "", None), ("Strath", "3539", None),
+    ("St. Clair", "3538", None), ("Saint Clair", "3538", None),
+]
+
+
+class NamedAfterTest(unittest.TestCase):
+    def test_named_after(self):
+        subdivisions = canadian_places.Subdivisions(CanadianPlacesTest.table)
+        for name, county, code in NAMED_AFTER:
+            with self.subTest(name=name, county=county):
+                found = subdivisions.named_after(name, county)
+                self.assertEqual(found and found.code, code)
+
+
+class MunicipalitiesTest(unittest.TestCase):
+    """The real table: a point of a municipality's name takes its count; a point inside one that
+    names none is its community; a municipality without a point stands at its largest one."""
+
+    def test_points_become_municipalities(self):
+        calgary, edmonton = point("Calgary", "4806", 1019942), point("Edmonton", "4811", 0)
+        town = point("Fort McMurray", "4816037", 76000)
+        village = point("Saprae Creek", "4816037", 700)
+        neighbourhood = point("Silver Berry", "4811061", 8089)
+        loose = point("Nowhere Flats", "4899", 50)
+        # Lindsay lies in the division of which the City of Kawartha Lakes holds everyone;
+        # Keswick in York's, of nine municipalities.
+        lindsay, keswick = point("Lindsay", "3516", 20354, "08"), point("Keswick", "3519", 21000,
+                                                                         "08")
+        gazetteer = [calgary, edmonton, town, village, neighbourhood, loose, lindsay, keswick]
+        added = canadian_places.as_municipalities(gazetteer, lambda name, region: name)
+        self.assertEqual((calgary.population, edmonton.population), (1306784, 1010899))
+        self.assertEqual(sorted((p.name, p.population, p.county) for p in added),
+                         [("Kawartha Lakes (Lindsay)", 79247, "3516010"),
+                          ("Wood Buffalo (Fort McMurray)", 72326, "4816037")])
+        self.assertEqual((added[0].lat, added[0].lon), (town.lat, town.lon))
+        wood_buffalo = next(p for p in added if p.county == "4816037")
+        for community, holder in ((town, wood_buffalo), (village, wood_buffalo),
+                                  (neighbourhood, edmonton)):
+            with self.subTest(community=community.name):
+                self.assertIs(community.holder, holder)
+                self.assertTrue(community.locality)
+                self.assertEqual(community.population, 0)
+        for place, people in ((loose, 50), (keswick, 21000)):
+            with self.subTest(place=place.name):
+                self.assertFalse(place.locality)
+                self.assertEqual(place.population, people)
+
+    def test_own_name_before_former_name(self):
+        former, own = point("Asbestos", "", 6486, "10"), point("Val-des-Sources", "", 0, "10")
+        canadian_places.as_municipalities(
+            [former, own], lambda name, region: "Val-des-Sources" if name == "Asbestos" else name)
+        self.assertIs(former.holder, own)
+        self.assertEqual(own.population, 7088)
+
+
+class DirectoryPlacesTest(unittest.TestCase):
+    """The places the directory is made of: Canadian figures are the table's, and communities
+    are parts of their municipalities, which the check of shown towns finds."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.places = source_files.read_places()
+
+    def test_figures_are_the_census_counts(self):
+        towns = {(p.name, p.region): p.population for p in self.places
+                 if p.country == "CA" and not p.locality}
+        for name, region, people in [("Victoria", "BC", 91867), ("Saanich", "BC", 117735),
+                                     ("Toronto", "ON", 2794356), ("Chatham", "ON", 103988),
+                                     ("Langley", "BC", 28963),
+                                     ("Township of Langley", "BC", 132603),
+                                     ("District of North Vancouver", "BC", 88168),
+                                     ("Wood Buffalo (Fort McMurray)", "AB", 72326)]:
+            with self.subTest(name):
+                self.assertEqual(towns.get((name, region)), people)
+
+    def test_communities_are_parts_of_towns(self):
+        parts = city_parts.parts_of_towns(self.places)
+        for part, region, town in [("Fort McMurray", "AB", "Wood Buffalo (Fort McMurray)"),
+                                   ("Sherwood Park", "AB", "Strathcona County (Sherwood Park)"),
+                                   ("Glace Bay", "NS", "Cape Breton (Sydney)"),
+                                   ("Lindsay", "ON", "Kawartha Lakes (Lindsay)"),
+                                   ("Silver Berry", "AB", "Edmonton")]:
+            with self.subTest(part):
+                self.assertEqual(parts.get((region, place_names.name_key(part))), town)
+
+
+if __name__ == "__main__":
+    unittest.main()
