@@ -21,7 +21,7 @@ METRO_COUNTIES = pathlib.Path(__file__).resolve().parent / "metro_counties.csv"
 # town); Alliston's exchanges are 705's. Bradford West Gwillimbury is the town of Bradford and its
 # townships (1991). Stony Creek and Wakefield, towns of Sussex County VA
 # (Richmond), are in no gazetteer; their exchanges are 434's and 757's.
-TOWNS = {"3543007": ["Alliston", "Beeton", "Tottenham"], "3543021": ["Bradford"],
+TOWNS = {"3543007": ["Alliston", "Beeton", "Tottenham"], "3543014": ["Bradford"],
          "51183": ["Stony Creek", "Wakefield"]}
 
 
