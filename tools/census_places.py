@@ -186,13 +186,19 @@ def municipalities():
     townships."""
     place_people = read_people(PLACE_PEOPLE, lambda row: row[-2] + row[-1])
     cousub_people = read_people(COUSUB_PEOPLE, lambda row: row[-3] + row[-2] + row[-1])
-    cousubs = [Unit(row, cousub_people) for row in read_gazetteer(COUSUB_GAZETTEER)]
+    place_rows, cousub_rows = read_gazetteer(PLACE_GAZETTEER), read_gazetteer(COUSUB_GAZETTEER)
+    renamed = renamed_people(place_rows, cousub_rows)
+    for rows, people in ((place_rows, place_people), (cousub_rows, cousub_people)):
+        for row in rows:
+            if row["GEOID"] not in people:
+                people[row["GEOID"]] = renamed.get(renamed_key(row["USPS"], row["NAME"]), 0)
+    cousubs = [Unit(row, cousub_people) for row in cousub_rows]
     by_cousub = Holders(cousubs)
     governing = {unit.geoid: unit for unit in cousubs
                  if unit.state in STRONG_MCD_STATES and unit.status == "A"}
     found = [unit for unit in governing.values() if unit.state != "PR"]
     communities = []
-    for row in read_gazetteer(PLACE_GAZETTEER):
+    for row in place_rows:
         # A consolidated city's balance (the city less the towns that kept their own government)
         # is the city as people know it; other fictitious entries fill the census hierarchy.
         if row["USPS"] == "PR" or (row["FUNCSTAT"] == "F" and "(balance)" not in row["NAME"]):
@@ -210,6 +216,30 @@ def municipalities():
     told_apart(found)
     return [unit for unit in found if unit.state not in GAZETTEER_REGIONS and
             unit_county(unit) not in GAZETTEER_COUNTIES], communities
+
+
+def renamed_people(place_rows, cousub_rows):
+    """{(state, name key): people} of the population rows whose GEOID neither gazetteer has: a
+    unit renamed or recoded between the two vintages (Methuen Town city, 2540710, is the
+    gazetteer's Methuen city, 2540675; Mount Lebanon township became a place, Mount Lebanon
+    municipality). Keys that two figures share are left out."""
+    known = {row["GEOID"] for row in place_rows + cousub_rows}
+    states = {row["GEOID"][:2]: row["USPS"] for row in place_rows + cousub_rows}
+    figures = collections.defaultdict(set)
+    for path, geoid in ((PLACE_PEOPLE, lambda row: row[-2] + row[-1]),
+                        (COUSUB_PEOPLE, lambda row: row[-3] + row[-2] + row[-1])):
+        with open(path, encoding="utf-8") as source:
+            rows = json.load(source)
+        column = rows[0].index(PEOPLE_COLUMN)
+        for row in rows[1:]:
+            if geoid(row) not in known and geoid(row)[:2] in states:
+                key = renamed_key(states[geoid(row)[:2]], row[0].split(",")[0])
+                figures[key].add(max(int(row[column] or 0), 0))
+    return {key: found.pop() for key, found in figures.items() if len(found) == 1}
+
+
+def renamed_key(state, census_name):
+    return state, name_key(shown_name(census_name, state)[0])
 
 
 def told_apart(units):
