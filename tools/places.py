@@ -168,6 +168,13 @@ ELSEWHERE = 10
 # Of namesakes, one is deep among another code's towns when a rate centre of that code lies this
 # many times nearer to it than the nearest place of its own code.
 DEEP_AMID = 3
+# Of namesakes, one is amid another code's towns when a rate centre of that code lies this many
+# times nearer to it than the nearest place of its own code; else the one nearest a place of its
+# own code is the rate centre's. A town on the border of two codes lies about as near to
+# either's rate centres: of the two Union townships of 908, the one beside Elizabeth and Cranford
+# (3.8 km from a 973 rate centre, 5.3 km from a 908 one) is the rate centre's, not the one in
+# Hunterdon County that lies nearer the middle of 908's area.
+NEAR_RIVAL = 2
 # A place is listed for a code only where the code serves at least this share of it (of its
 # exchanges, or of those of the rate centres nearest to it). Below a tenth, the code holds a
 # sliver at the place's edge (one of Riverside's 46 exchanges is 909's, 3 of Minneapolis' 103 are
@@ -358,6 +365,10 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         own, rival = own_distance(p), rival_distance(p)
         return own is not None and rival is not None and rival * factor < own
 
+    def near_own(p):
+        own = own_distance(p)
+        return distance_km(middle, (p.lat, p.lon)) if own is None else own
+
     matched = {}
     for key, places in found.items():
         near = [p for p in places
@@ -370,7 +381,7 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         several = len(near) > 1
         ranked = sorted(near, key=lambda p: (
             several and amid_rivals(p, DEEP_AMID), p.population == 0,
-            several and amid_rivals(p), p.name != key[0], distance_km(middle, (p.lat, p.lon))))
+            several and amid_rivals(p, NEAR_RIVAL), p.name != key[0], near_own(p)))
         best = ranked[0] if ranked else None
         matched[key] = gazetteer.city_of_section(best) if best else None
     for key in counts:

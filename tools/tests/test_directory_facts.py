@@ -67,6 +67,12 @@ BEFORE = [
      "and Tullytown townships)"),
     (706, "Augusta", "Athens", "US Census 2010: Augusta-Richmond County 195,844, Athens-Clarke "
      "County 115,452 (consolidated governments)"),
+    # 908's Union rate centre is Union township of Union County (59.7k), not the namesake in
+    # Hunterdon County (6.4k) nearer the middle of 908's area.
+    (908, "Union", "Plainfield", "US Census Bureau, ACS 2019-2023: Union township, Union County, "
+     "60,119; Plainfield city 54,515"),
+    (978, "Methuen", "Salem", "US Census Bureau, ACS 2019-2023: Methuen Town city 53,043, Salem "
+     "city 44,241"),
 ]
 # Zones of split codes and zones without daylight saving time: (code, words in the text, ref).
 ZONES = [
