@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: Apache-2.0
-# Municipalities filed under their codes by the reviewed table municipal_splits.csv, where a split
+# Municipalities filed under their codes by the reviewed tables municipal_splits.csv, where a split
 # followed municipal lines through a shared rate centre (St. Louis Park is 952's, though the
-# Minneapolis rate centre it lies beside is 612's).
+# Minneapolis rate centre it lies beside is 612's), and placed_towns.csv, towns that placing by
+# position files under a neighbouring code.
 
 import collections
 import csv
@@ -11,14 +12,23 @@ import place_names
 import places as place_lists
 
 TABLE = pathlib.Path(__file__).resolve().parent / "municipal_splits.csv"
+PLACED_TOWNS = TABLE.with_name("placed_towns.csv")
 
 Row = collections.namedtuple("Row", "name region codes source")
 
 
-def read_table(path=TABLE):
-    """{(name key, region): Row} of the table; lines starting with '#' are comments."""
-    with open(path, encoding="utf-8", newline="") as source:
-        lines = [line for line in source if line.strip() and not line.startswith("#")]
+def read_table(*paths):
+    """{(name key, region): Row} of the tables (both where none is given); lines starting with
+    '#' are comments."""
+    rows = {}
+    for path in paths or (TABLE, PLACED_TOWNS):
+        with open(path, encoding="utf-8", newline="") as source:
+            lines = [line for line in source if line.strip() and not line.startswith("#")]
+        rows.update(read_rows(lines))
+    return rows
+
+
+def read_rows(lines):
     rows = {}
     for record in csv.DictReader(lines):
         row = Row(record["municipality"].strip(), record["region"].strip(),

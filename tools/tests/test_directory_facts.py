@@ -188,6 +188,9 @@ NOT_SHOWN = [
     (905, "Ancaster", "City of Hamilton: Ancaster and Stoney Creek merged into it in 2001"),
     (705, "Lively", "City of Greater Sudbury: Lively is one of its communities since 2001"),
     (201, "Manhattan", "NANPA NPA report: 201 serves northeastern New Jersey; Manhattan is 212"),
+    (818, "East Los Angeles", "Wikipedia, Area codes 213 and 323: East Los Angeles is 323's"),
+    (206, "Bothell", "Wikipedia, Area code 425: Bothell and Kenmore are 425's"),
+    (224, "Bartlett", "Wikipedia, Area code 630: Bartlett is 630's"),
     (876, "New Kingston", "New Kingston is the business district of Kingston, Jamaica"),
     (784, "Kingstown Park", "Kingstown Park is a neighbourhood of Kingstown, Saint Vincent"),
     (809, "Bella Vista", "Bella Vista is a sector of Santo Domingo's National District"),
@@ -284,6 +287,11 @@ PLACED = [
     (760, "California City", "Wikipedia, Area codes 760 and 442: Kern County, Mojave Desert"),
     (819, "La Tuque", "Wikipedia, Area codes 819, 873 and 468: Haute-Mauricie"),
     (707, "Crescent City", "Wikipedia, Area code 707: Del Norte County"),
+    # Towns that position files under a neighbouring code, filed by tools/placed_towns.csv.
+    (210, "Schertz", "Wikipedia, Area code 210"), (210, "Cibolo", "Wikipedia, Area code 210"),
+    (940, "Lake Dallas", "Wikipedia, Area code 940"),
+    (626, "Hacienda Heights", "Wikipedia, Area code 626"),
+    (630, "Streamwood", "Wikipedia, Area code 630"),
 ]
 # Codes not yet in service, as planned on the report's date: (code, words in the text, reference).
 PLANS = [

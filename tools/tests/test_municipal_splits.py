@@ -31,6 +31,9 @@ class TableTest(unittest.TestCase):
         report = source_files.read_report()
         rows = municipal_splits.read_table()
         self.assertGreater(len(rows), 30)
+        # Both tables are read: the split table's Twin Cities and the placed towns' Schertz.
+        self.assertEqual(rows[("saint louis park", "MN")].codes, {952})
+        self.assertEqual(rows[("schertz", "TX")].codes, {210})
         for row in rows.values():
             with self.subTest(municipality=row.name):
                 self.assertTrue(row.source)
