@@ -280,10 +280,11 @@ class Gazetteer:
 
     def candidates(self, name, region):
         """The places of a region that bear the name; a rate centre named after its township
-        ('Lakewood Township') is the town of that name when the township itself is unknown."""
+        ('Lakewood Township') or island ('Chincoteague Island') is the town of that name when
+        the township or island itself is unknown."""
         key = place_names.name_key(name)
         found = self.by_name.get((region, key), [])
-        for suffix in (" charter township", " township"):
+        for suffix in (" charter township", " township", " island"):
             if not found and key.endswith(suffix):
                 found = self.by_name.get((region, key[:-len(suffix)]), [])
         return found

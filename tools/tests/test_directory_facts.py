@@ -165,6 +165,7 @@ QC_NAMES = "Commission de toponymie du Qu\u00e9bec, official municipality names"
 NB_NAMES = "Government of New Brunswick, local governments and their official names"
 # Places as their official names write them: (code, name shown, reference).
 NAMES = [
+    (757, "Chincoteague", "US Census: Chincoteague town (the rate centre 'Chincoteague Island')"),
     (450, "Saint-Lin\u2013Laurentides", QC_NAMES), (418, "Thetford Mines", QC_NAMES),
     (418, "Pont-Rouge", QC_NAMES),
     (819, "Val-des-Sources", QC_NAMES + " (Asbestos renamed in 2020)"),
@@ -188,6 +189,7 @@ NOT_SHOWN = [
     (905, "Ancaster", "City of Hamilton: Ancaster and Stoney Creek merged into it in 2001"),
     (705, "Lively", "City of Greater Sudbury: Lively is one of its communities since 2001"),
     (201, "Manhattan", "NANPA NPA report: 201 serves northeastern New Jersey; Manhattan is 212"),
+    (757, "Chincoteague Island", "US Census: Chincoteague town, Accomack County"),
     (818, "East Los Angeles", "Wikipedia, Area codes 213 and 323: East Los Angeles is 323's"),
     (206, "Bothell", "Wikipedia, Area code 425: Bothell and Kenmore are 425's"),
     (224, "Bartlett", "Wikipedia, Area code 630: Bartlett is 630's"),
