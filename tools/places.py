@@ -33,6 +33,9 @@ OTHER_NAMES = {
     ("Westbank", "BC"): "West Kelowna",
     ("Trenton", "ON"): "Quinte West",
     ("Newbury Park", "CA"): "Thousand Oaks",
+    # The Big Bear Valley's rate centre: the city of Big Bear Lake (Big Bear City is a CDP
+    # beside it, listed by its own figure).
+    ("Big Bear", "CA"): "Big Bear Lake",
 }
 # Parts of a city that rate centres name, and the city a person knows.
 for _part in ("Lasalle", "Lachine", "Pointe-aux-Trembles"):

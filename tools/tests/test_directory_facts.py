@@ -190,6 +190,7 @@ NOT_SHOWN = [
     (705, "Lively", "City of Greater Sudbury: Lively is one of its communities since 2001"),
     (201, "Manhattan", "NANPA NPA report: 201 serves northeastern New Jersey; Manhattan is 212"),
     (757, "Chincoteague Island", "US Census: Chincoteague town, Accomack County"),
+    (909, "Big Bear", "US Census: Big Bear Lake city and Big Bear City CDP; no place is Big Bear"),
     (818, "East Los Angeles", "Wikipedia, Area codes 213 and 323: East Los Angeles is 323's"),
     (206, "Bothell", "Wikipedia, Area code 425: Bothell and Kenmore are 425's"),
     (224, "Bartlett", "Wikipedia, Area code 630: Bartlett is 630's"),
