@@ -3,6 +3,7 @@
 # at the GeoNames points of their names, and the communities inside them.
 
 import collections
+import difflib
 import csv
 import math
 import pathlib
@@ -28,6 +29,9 @@ DOMINANT_SHARE = 0.9
 # of North Vancouver.
 TOLD_APART = {"5915001": "Township of Langley", "5915002": "City of Langley",
               "5915046": "District of North Vancouver", "5915051": "City of North Vancouver"}
+# A community whose name is the municipality's but for a letter or a mark ("Portugal Cove-St.
+# Phillip's") does not follow it in brackets.
+SAME_NAME_RATIO = 0.9
 
 
 class Subdivision:
@@ -106,7 +110,11 @@ class Subdivisions:
             found = self.by_name.get((province, name_key(name)), [])
             if len(county) >= 4:
                 inside = [s for s in found if s.code.startswith(county[:4])]
-                found = inside or (found if len(found) == 1 else [])
+                # A point filed in another division of the same province is another place of
+                # the name (Calgary's Lakeview, Waterloo's Lincoln); GeoNames' own codes for
+                # Manitoba and the Northwest Territories are no divisions at all.
+                foreign = not county.startswith(province)
+                found = inside or (found if len(found) == 1 and foreign else [])
             if len(found) == 1:
                 return found[0]
             if found:
@@ -151,7 +159,14 @@ def as_municipalities(gazetteer, shown_name):
     for place, subdivision, _ in matches:
         if subdivision and subdivision.code not in towns:
             towns[subdivision.code] = place
-            place.population = subdivision.people
+            # A municipality is a town, though GeoNames gives some no feature (Riverview,
+            # Quispamsis, Paradise), which would keep them from being placed by position.
+            place.population, place.feature = subdivision.people, place.feature or "PPL"
+            place.municipal = True
+            # Québec's names keep their hyphens ("Sainte Catherine de la Jacques Cartier").
+            official = subdivision.shown_name()
+            if place.name.replace("-", " ") == official.replace("-", " "):
+                place.name = official
         elif subdivision:
             communities[subdivision.code].append(place)
         else:
@@ -184,6 +199,8 @@ def municipality_at(subdivision, community):
     place = community.__class__([subdivision.shown_name(), "CA", community.admin1,
                                  subdivision.code, community.lat, community.lon,
                                  subdivision.people, "PPL", community.zone])
-    if name_key(community.name) not in name_key(place.name):
+    place.municipal = True
+    if name_key(community.name) not in name_key(place.name) and difflib.SequenceMatcher(
+            None, name_key(community.name), name_key(place.name)).ratio() < SAME_NAME_RATIO:
         place.name = f"{place.name} ({community.name})"
     return place

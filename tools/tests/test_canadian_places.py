@@ -47,7 +47,8 @@ NAMED = [
     (("Chatham", "Chatham-Kent"), "08", "3536", 43550, "3536020"),
     (("Moncton",), "08", "3536", 100, None),  # another province
     (("Fort McMurray",), "01", "4816037", 76000, None),
-    (("Wood Buffalo",), "01", "4811", 0, "4816037"),  # the only one of its province
+    (("Wood Buffalo",), "01", "11995137", 0, "4816037"),  # the only one; no division code
+    (("Wood Buffalo",), "01", "4811", 0, None),  # another division of its province
     (("Montr\u00e9al",), "10", "", 0, None),
 ]
 
