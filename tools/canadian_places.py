@@ -12,6 +12,7 @@ import unicodedata
 
 SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
 SUBDIVISIONS = SOURCES / "statcan-98100002-2021-census-subdivisions.csv"
+COMMUNITIES = pathlib.Path(__file__).resolve().parent / "canadian_communities.csv"
 PEOPLE_COLUMN = "Population and dwelling counts (13): Population, 2021 [1]"
 # A census subdivision's DGUID: the 2021 vintage, its level (0005) and its seven-digit code.
 SUBDIVISION_DGUID = re.compile(r"2021A0005(\d{7})$")
@@ -26,9 +27,10 @@ PROVINCE_CODES = {"01": "48", "02": "59", "03": "46", "04": "13", "05": "10", "0
 DOMINANT_SHARE = 0.9
 # Two municipalities of one name in one census division, told apart by their official names
 # (the table names both alike): the Township and the City of Langley, the District and the City
-# of North Vancouver.
+# of North Vancouver, the District and the Town of Lunenburg (the town keeps its plain name).
 TOLD_APART = {"5915001": "Township of Langley", "5915002": "City of Langley",
-              "5915046": "District of North Vancouver", "5915051": "City of North Vancouver"}
+              "5915046": "District of North Vancouver", "5915051": "City of North Vancouver",
+              "1206001": "District of Lunenburg", "1206006": "Lunenburg"}
 # A community whose name is the municipality's but for a letter or a mark ("Portugal Cove-St.
 # Phillip's") does not follow it in brackets.
 SAME_NAME_RATIO = 0.9
@@ -136,15 +138,18 @@ class Subdivisions:
         return found[0] if len(found) == 1 else None
 
 
-def as_municipalities(gazetteer, shown_name):
+def as_municipalities(gazetteer, shown_name, communities=COMMUNITIES):
     """Makes the Canadian GeoNames places municipalities: a point named after a census
     subdivision is that municipality, with its 2021 count; a point that names none is a
     community of the one that holds it (see community_of), a locality without a figure held by
     the municipality; a municipality without a point of its name stands at its largest
     community ("Wood Buffalo (Fort McMurray)"). Other points stay as GeoNames gives them.
-    `shown_name(name, region)` is the name a point is shown by (Chatham is Chatham-Kent).
+    `shown_name(name, region)` is the name a point is shown by (Chatham is Chatham-Kent);
+    `communities` the reviewed table of communities (see filed_communities), or None.
     Returns the municipalities added."""
     table = Subdivisions(read_subdivisions())
+    filed = filed_communities(gazetteer, communities) if communities else []
+    gazetteer = list(gazetteer) + filed
     towns, communities = {}, collections.defaultdict(list)
     matches = []
     for place in gazetteer:
@@ -182,7 +187,34 @@ def as_municipalities(gazetteer, shown_name):
             added.append(holder)
         for place in members:
             place.holder, place.locality, place.population = holder, True, 0
-    return added
+    return filed + added
+
+
+def filed_communities(gazetteer, path=COMMUNITIES):
+    """Files the GeoNames points of the reviewed table under the census subdivisions that hold
+    them (their county code), and returns the points that GeoNames lacks, made from the table."""
+    own = {(place.name, place.region): place for place in gazetteer if place.country == "CA"}
+    made = []
+    with open(path, encoding="utf-8", newline="") as source:
+        for row in csv.DictReader(line for line in source if not line.startswith("#")):
+            place = own.get((row["community"], row["province"]))
+            if not row["latitude"] and place:
+                place.county = row["subdivision"]
+            elif row["latitude"]:
+                made.append(made_point(row, own.values()))
+    return [place for place in made if place]
+
+
+def made_point(row, places):
+    """A point of the table, in the time zone of the nearest GeoNames point of its province;
+    None where the gazetteer holds no place of that province."""
+    lat, lon = float(row["latitude"]), float(row["longitude"])
+    near = min((p for p in places if p.region == row["province"]), default=None,
+               key=lambda p: (p.lat - lat) ** 2 + (p.lon - lon) ** 2)
+    if near is None:
+        return None
+    return near.__class__([row["community"], "CA", near.admin1, row["subdivision"],
+                           row["latitude"], row["longitude"], "0", "PPL", near.zone])
 
 
 def community_of(table, place):

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: Apache-2.0
 # Canada's municipalities from Statistics Canada's census subdivisions: the table as read, which
 # subdivision a GeoNames point is the town of, and the communities inside them.
+import csv
 import pathlib
 import sys
 import tempfile
@@ -119,7 +120,7 @@ class MunicipalitiesTest(unittest.TestCase):
         lindsay, keswick = point("Lindsay", "3516", 20354, "08"), point("Keswick", "3519", 21000,
                                                                          "08")
         gazetteer = [calgary, edmonton, town, village, neighbourhood, loose, lindsay, keswick]
-        added = canadian_places.as_municipalities(gazetteer, lambda name, region: name)
+        added = canadian_places.as_municipalities(gazetteer, lambda name, region: name, None)
         self.assertEqual((calgary.population, edmonton.population), (1306784, 1010899))
         self.assertEqual(sorted((p.name, p.population, p.county) for p in added),
                          [("Kawartha Lakes (Lindsay)", 79247, "3516010"),
@@ -140,7 +141,8 @@ class MunicipalitiesTest(unittest.TestCase):
     def test_own_name_before_former_name(self):
         former, own = point("Asbestos", "", 6486, "10"), point("Val-des-Sources", "", 0, "10")
         canadian_places.as_municipalities(
-            [former, own], lambda name, region: "Val-des-Sources" if name == "Asbestos" else name)
+            [former, own], lambda name, region: "Val-des-Sources" if name == "Asbestos" else name,
+            None)
         self.assertIs(former.holder, own)
         self.assertEqual(own.population, 7088)
 
@@ -171,9 +173,33 @@ class DirectoryPlacesTest(unittest.TestCase):
                                    ("Sherwood Park", "AB", "Strathcona County (Sherwood Park)"),
                                    ("Glace Bay", "NS", "Cape Breton (Sydney)"),
                                    ("Lindsay", "ON", "Kawartha Lakes (Lindsay)"),
-                                   ("Silver Berry", "AB", "Edmonton")]:
+                                   ("Silver Berry", "AB", "Edmonton"),
+                                   ("Oakbank", "MB", "Springfield (Oakbank)"),
+                                   ("Geraldton", "ON", "Greenstone"),
+                                   ("Bloomfield", "ON", "Prince Edward County"),
+                                   ("Chezzetcook", "NS", "Halifax")]:
             with self.subTest(part):
                 self.assertEqual(parts.get((region, place_names.name_key(part))), town)
+
+    def test_community_table_names_subdivisions(self):
+        """Each row of the reviewed table files its community under a subdivision of its own
+        province, and the municipality that stands for it carries that subdivision's count."""
+        subdivisions = canadian_places.read_subdivisions()
+        named = {(p.name, p.region): p.holder or p for p in self.places if p.country == "CA"}
+        with open(canadian_places.COMMUNITIES, encoding="utf-8") as source:
+            rows = list(csv.DictReader(line for line in source if not line.startswith("#")))
+        for row in rows:
+            with self.subTest(row["community"]):
+                code = row["subdivision"]
+                self.assertIn(code, subdivisions)
+                self.assertEqual(regions_of_codes[code[:2]], row["province"])
+                town = named[(row["community"], row["province"])]
+                self.assertEqual(town.population, subdivisions[code].people)
+
+
+# The first two digits of a subdivision code: its province.
+regions_of_codes = {"10": "NL", "11": "PE", "12": "NS", "13": "NB", "24": "QC", "35": "ON",
+                    "46": "MB", "47": "SK", "48": "AB", "59": "BC"}
 
 
 if __name__ == "__main__":
