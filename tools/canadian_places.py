@@ -14,6 +14,10 @@ SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
 SUBDIVISIONS = SOURCES / "statcan-98100002-2021-census-subdivisions.csv"
 COMMUNITIES = pathlib.Path(__file__).resolve().parent / "canadian_communities.csv"
 PEOPLE_COLUMN = "Population and dwelling counts (13): Population, 2021 [1]"
+# Nova Scotia's county municipalities, which the census counts in parts ("Kings, Subd. A" to
+# D): one municipality, "Kings County" (Newfoundland's unorganized "Division No. 1, Subd. A" are
+# none).
+COUNTY_PART = re.compile(r"^((?!Division No)[^,]+), Subd\. [A-Z]$")
 # A census subdivision's DGUID: the 2021 vintage, its level (0005) and its seven-digit code.
 SUBDIVISION_DGUID = re.compile(r"2021A0005(\d{7})$")
 # The Standard Geographical Classification code of each province and territory, by GeoNames'
@@ -37,12 +41,13 @@ SAME_NAME_RATIO = 0.9
 
 
 class Subdivision:
-    """One census subdivision: code, name as the table writes it, 2021 population."""
+    """One census subdivision: code, name as the table writes it, 2021 population, and the codes
+    of its parts where the census counts it in parts."""
 
-    __slots__ = ("code", "name", "people")
+    __slots__ = ("code", "name", "people", "parts")
 
     def __init__(self, code, name, people):
-        self.code, self.name, self.people = code, name, people
+        self.code, self.name, self.people, self.parts = code, name, people, []
 
     def __repr__(self):
         return f"{self.name} ({self.code}, {self.people})"
@@ -70,22 +75,35 @@ def name_key(name):
 
 
 def read_subdivisions(path=SUBDIVISIONS):
-    """The census subdivisions of the table by code, with their 2021 counts."""
-    found = {}
+    """The census subdivisions of the table by code, with their 2021 counts; the parts of one
+    county municipality (see COUNTY_PART) as one, under the code of its first part."""
+    found, counties = {}, {}
     with open(path, encoding="utf-8-sig", newline="") as source:
         for row in csv.DictReader(source):
             match = SUBDIVISION_DGUID.match(row.get("DGUID") or "")
-            if match:
-                found[match[1]] = Subdivision(match[1], row["GEO"],
-                                              int(row[PEOPLE_COLUMN] or 0))
-    return found
+            if not match:
+                continue
+            code, people = match[1], int(row[PEOPLE_COLUMN] or 0)
+            part = COUNTY_PART.match(row["GEO"])
+            if part:
+                county = counties.setdefault((code[:4], part[1]), Subdivision(
+                    code, f"{part[1]} County", 0))
+                county.code, county.people = min(county.code, code), county.people + people
+                county.parts.append(code)
+            else:
+                found[code] = Subdivision(code, row["GEO"], people)
+    return found | {county.code: county for county in counties.values()}
 
 
 class Subdivisions:
     """The census subdivisions by name, to find the one a GeoNames point is the town of."""
 
     def __init__(self, subdivisions):
-        self.by_code = subdivisions
+        self.by_code = dict(subdivisions)
+        # GeoNames files some points under the code of a county municipality's part.
+        for subdivision in subdivisions.values():
+            for part in subdivision.parts:
+                self.by_code.setdefault(part, subdivision)
         self.by_name = collections.defaultdict(list)
         people = collections.Counter()
         largest = {}

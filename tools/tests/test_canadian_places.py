@@ -74,6 +74,23 @@ class CanadianPlacesTest(unittest.TestCase):
             with self.subTest(code=code):
                 self.assertEqual(self.table[code].shown_name(), shown)
 
+    def test_county_parts_are_one_municipality(self):
+        rows = [("Kings, Subd. B", "2021A00051207016", "11951"),
+                ("Kings, Subd. A", "2021A00051207001", "22355"),
+                ("Division No.  1, Subd. A", "2021A00051001259", "653"),
+                ("Division No.  1, Subd. B", "2021A00051001234", "356")]
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "table.csv"
+            path.write_text(COLUMNS + "".join(f'"2021","{name}","{dguid}","1","{people}",\n'
+                                              for name, dguid, people in rows),
+                            encoding="utf-8-sig")
+            table = canadian_places.Subdivisions(canadian_places.read_subdivisions(path))
+        self.assertEqual(sorted(map(repr, table.by_code.values())),
+                         ["Division No.  1, Subd. A (1001259, 653)",
+                          "Division No.  1, Subd. B (1001234, 356)",
+                          "Kings County (1207001, 34306)", "Kings County (1207001, 34306)"])
+        self.assertIs(table.by_code["1207016"], table.by_code["1207001"])
+
     def test_named(self):
         subdivisions = canadian_places.Subdivisions(self.table)
         for names, admin1, county, people, code in NAMED:
