@@ -142,14 +142,23 @@ class Subdivisions:
                                                  if people else -s.people, s.code))
         return None
 
-    def named_after(self, name, county):
+    def named_after(self, name, county, admin1=""):
         """The only subdivision of a census division whose name begins with a point's name as a
         word of its own (Bradford West Gwillimbury of Bradford, Strathroy-Caradoc of Strathroy),
-        or None."""
-        if len(county) < 4:
+        or None. A point filed under no division of its province (GeoNames' codes for Manitoba)
+        is looked for in the whole province's municipalities (Killarney of Killarney - Turtle
+        Mountain)."""
+        province = PROVINCE_CODES.get(admin1, "")
+        if province and not county.startswith(province):
+            # (a reserve, "Norway House 17", is no municipality of a community's name)
+            inside = [s for division, found in self.by_division.items()
+                      if division.startswith(province) for s in found
+                      if not s.name[-1].isdigit()]
+        elif len(county) < 4:
             return None
+        else:
+            inside = self.by_division.get(county[:4], [])
         key = name_key(name)
-        inside = self.by_division.get(county[:4], [])
         if any(key in s.name_keys() for s in inside):
             return None
         found = [s for s in inside if any(other.startswith(key + " ") for other in s.name_keys())]
@@ -239,7 +248,7 @@ def community_of(table, place):
     """The subdivision that holds a point that names none: the one whose name begins with the
     point's (Bradford), else the one GeoNames files it in (Fort McMurray), else the one that
     holds its census division (Lindsay; see DOMINANT_SHARE); None where none does."""
-    return table.named_after(place.name, place.county) or table.by_code.get(
+    return table.named_after(place.name, place.county, place.admin1) or table.by_code.get(
         place.county if len(place.county) == 7 else "") or table.dominant.get(place.county)
 
 

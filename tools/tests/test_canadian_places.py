@@ -32,6 +32,8 @@ ROWS = [
     ("Strathroy-Caradoc", "2021A00053539015", "23871"),
     ("St. Clair", "2021A00053538003", "14659"),
     ("St. Clair Beach", "2021A00053538099", "1"),
+    ("Killarney - Turtle Mountain", "2021A00054605031", "3429"),
+    ("Norway House 17", "2021A00054622049", "4758"),
 ]
 SUBDIVISIONS = COLUMNS + "".join(f'"2021","{name}","{dguid}","1","{people}",\n'
                                  for name, dguid, people in ROWS) + "\n\n"
@@ -119,6 +121,18 @@ class NamedAfterTest(unittest.TestCase):
         for name, county, code in NAMED_AFTER:
             with self.subTest(name=name, county=county):
                 found = subdivisions.named_after(name, county)
+                self.assertEqual(found and found.code, code)
+
+
+    def test_named_after_in_the_province(self):
+        """GeoNames files Manitoba's points under codes of no census division."""
+        subdivisions = canadian_places.Subdivisions(CanadianPlacesTest.table)
+        for name, county, admin1, code in [("Killarney", "5961416", "03", "4605031"),
+                                           ("Killarney", "5961416", "08", None),
+                                           ("Killarney", "4604", "03", None),
+                                           ("Norway House", "5961416", "03", None)]:
+            with self.subTest(name=name, county=county, admin1=admin1):
+                found = subdivisions.named_after(name, county, admin1)
                 self.assertEqual(found and found.code, code)
 
 
