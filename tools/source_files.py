@@ -98,8 +98,13 @@ PLACE_ADDITIONS = [
     ["District of North Vancouver", "CA", "02", "5915046", "49.32000", "-123.07300", "0", "PPL",
      "America/Vancouver"],
     # Santo Domingo Norte, a municipality of Santo Domingo province north of the Isabela (Ley
-    # 163-01), at its seat Villa Mella, with the X Censo 2022's count (see above).
+    # 163-01), at its seat Villa Mella, and Los Alcarrizos and Pedro Brand, municipalities of that
+    # province since 2005, with the X Censo 2022's counts (see above).
     ["Santo Domingo Norte", "DO", "37", "3203", "18.55000", "-69.90000", "674274", "PPL",
+     "America/Santo_Domingo"],
+    ["Los Alcarrizos", "DO", "37", "3205", "18.51667", "-70.01667", "336307", "PPL",
+     "America/Santo_Domingo"],
+    ["Pedro Brand", "DO", "37", "3206", "18.56667", "-70.08333", "92973", "PPL",
      "America/Santo_Domingo"],
 ]
 # The first digit of an exchange (NXX) is 2 to 9.
