@@ -68,10 +68,11 @@ PLACE_FIXES = {
     ("Boca Chica", "DO", "37", "46300"): {"population": "167040"},
     ("Salvaleón de Higüey", "DO", "10", "123787"): {"population": "415084"},
     ("Punta Cana", "DO", "10", "100023"): {"population": "0"},
-    # Half Way Tree and Constant Spring, parts of Kingston's St. Andrew (Kingston and St. Andrew
-    # Municipal Corporation), which GeoNames lists as towns.
+    # Half Way Tree, Constant Spring and Stony Hill, parts of Kingston's St. Andrew (Kingston and
+    # St. Andrew Municipal Corporation), which GeoNames lists as towns.
     ("Half Way Tree", "JM", "08", "18552"): {"population": "0"},
     ("Constant Spring", "JM", "08", "12830"): {"population": "0"},
+    ("Stony Hill", "JM", "08", "8551"): {"population": "0"},
     # Saanich, a district municipality, which GeoNames gives no feature code (its figure is
     # Statistics Canada's, as for every Canadian municipality: canadian_places.py).
     ("Saanich", "CA", "02", "0"): {"feature": "PPL"},
