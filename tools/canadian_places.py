@@ -3,6 +3,7 @@
 # at the GeoNames points of their names, and the communities inside them.
 
 import collections
+import difflib
 import csv
 import math
 import pathlib
@@ -11,7 +12,12 @@ import unicodedata
 
 SOURCES = pathlib.Path(__file__).resolve().parent / "sources"
 SUBDIVISIONS = SOURCES / "statcan-98100002-2021-census-subdivisions.csv"
+COMMUNITIES = pathlib.Path(__file__).resolve().parent / "canadian_communities.csv"
 PEOPLE_COLUMN = "Population and dwelling counts (13): Population, 2021 [1]"
+# Nova Scotia's county municipalities, which the census counts in parts ("Kings, Subd. A" to
+# D): one municipality, "Kings County" (Newfoundland's unorganized "Division No. 1, Subd. A" are
+# none).
+COUNTY_PART = re.compile(r"^((?!Division No)[^,]+), Subd\. [A-Z]$")
 # A census subdivision's DGUID: the 2021 vintage, its level (0005) and its seven-digit code.
 SUBDIVISION_DGUID = re.compile(r"2021A0005(\d{7})$")
 # The Standard Geographical Classification code of each province and territory, by GeoNames'
@@ -25,18 +31,23 @@ PROVINCE_CODES = {"01": "48", "02": "59", "03": "46", "04": "13", "05": "10", "0
 DOMINANT_SHARE = 0.9
 # Two municipalities of one name in one census division, told apart by their official names
 # (the table names both alike): the Township and the City of Langley, the District and the City
-# of North Vancouver.
+# of North Vancouver, the District and the Town of Lunenburg (the town keeps its plain name).
 TOLD_APART = {"5915001": "Township of Langley", "5915002": "City of Langley",
-              "5915046": "District of North Vancouver", "5915051": "City of North Vancouver"}
+              "5915046": "District of North Vancouver", "5915051": "City of North Vancouver",
+              "1206001": "District of Lunenburg", "1206006": "Lunenburg"}
+# A community whose name is the municipality's but for a letter or a mark ("Portugal Cove-St.
+# Phillip's") does not follow it in brackets.
+SAME_NAME_RATIO = 0.9
 
 
 class Subdivision:
-    """One census subdivision: code, name as the table writes it, 2021 population."""
+    """One census subdivision: code, name as the table writes it, 2021 population, and the codes
+    of its parts where the census counts it in parts."""
 
-    __slots__ = ("code", "name", "people")
+    __slots__ = ("code", "name", "people", "parts")
 
     def __init__(self, code, name, people):
-        self.code, self.name, self.people = code, name, people
+        self.code, self.name, self.people, self.parts = code, name, people, []
 
     def __repr__(self):
         return f"{self.name} ({self.code}, {self.people})"
@@ -64,22 +75,35 @@ def name_key(name):
 
 
 def read_subdivisions(path=SUBDIVISIONS):
-    """The census subdivisions of the table by code, with their 2021 counts."""
-    found = {}
+    """The census subdivisions of the table by code, with their 2021 counts; the parts of one
+    county municipality (see COUNTY_PART) as one, under the code of its first part."""
+    found, counties = {}, {}
     with open(path, encoding="utf-8-sig", newline="") as source:
         for row in csv.DictReader(source):
             match = SUBDIVISION_DGUID.match(row.get("DGUID") or "")
-            if match:
-                found[match[1]] = Subdivision(match[1], row["GEO"],
-                                              int(row[PEOPLE_COLUMN] or 0))
-    return found
+            if not match:
+                continue
+            code, people = match[1], int(row[PEOPLE_COLUMN] or 0)
+            part = COUNTY_PART.match(row["GEO"])
+            if part:
+                county = counties.setdefault((code[:4], part[1]), Subdivision(
+                    code, f"{part[1]} County", 0))
+                county.code, county.people = min(county.code, code), county.people + people
+                county.parts.append(code)
+            else:
+                found[code] = Subdivision(code, row["GEO"], people)
+    return found | {county.code: county for county in counties.values()}
 
 
 class Subdivisions:
     """The census subdivisions by name, to find the one a GeoNames point is the town of."""
 
     def __init__(self, subdivisions):
-        self.by_code = subdivisions
+        self.by_code = dict(subdivisions)
+        # GeoNames files some points under the code of a county municipality's part.
+        for subdivision in subdivisions.values():
+            for part in subdivision.parts:
+                self.by_code.setdefault(part, subdivision)
         self.by_name = collections.defaultdict(list)
         people = collections.Counter()
         largest = {}
@@ -106,7 +130,11 @@ class Subdivisions:
             found = self.by_name.get((province, name_key(name)), [])
             if len(county) >= 4:
                 inside = [s for s in found if s.code.startswith(county[:4])]
-                found = inside or (found if len(found) == 1 else [])
+                # A point filed in another division of the same province is another place of
+                # the name (Calgary's Lakeview, Waterloo's Lincoln); GeoNames' own codes for
+                # Manitoba and the Northwest Territories are no divisions at all.
+                foreign = not county.startswith(province)
+                found = inside or (found if len(found) == 1 and foreign else [])
             if len(found) == 1:
                 return found[0]
             if found:
@@ -114,29 +142,41 @@ class Subdivisions:
                                                  if people else -s.people, s.code))
         return None
 
-    def named_after(self, name, county):
+    def named_after(self, name, county, admin1=""):
         """The only subdivision of a census division whose name begins with a point's name as a
         word of its own (Bradford West Gwillimbury of Bradford, Strathroy-Caradoc of Strathroy),
-        or None."""
-        if len(county) < 4:
+        or None. A point filed under no division of its province (GeoNames' codes for Manitoba)
+        is looked for in the whole province's municipalities (Killarney of Killarney - Turtle
+        Mountain)."""
+        province = PROVINCE_CODES.get(admin1, "")
+        if province and not county.startswith(province):
+            # (a reserve, "Norway House 17", is no municipality of a community's name)
+            inside = [s for division, found in self.by_division.items()
+                      if division.startswith(province) for s in found
+                      if not s.name[-1].isdigit()]
+        elif len(county) < 4:
             return None
+        else:
+            inside = self.by_division.get(county[:4], [])
         key = name_key(name)
-        inside = self.by_division.get(county[:4], [])
         if any(key in s.name_keys() for s in inside):
             return None
         found = [s for s in inside if any(other.startswith(key + " ") for other in s.name_keys())]
         return found[0] if len(found) == 1 else None
 
 
-def as_municipalities(gazetteer, shown_name):
+def as_municipalities(gazetteer, shown_name, communities=COMMUNITIES):
     """Makes the Canadian GeoNames places municipalities: a point named after a census
     subdivision is that municipality, with its 2021 count; a point that names none is a
     community of the one that holds it (see community_of), a locality without a figure held by
     the municipality; a municipality without a point of its name stands at its largest
     community ("Wood Buffalo (Fort McMurray)"). Other points stay as GeoNames gives them.
-    `shown_name(name, region)` is the name a point is shown by (Chatham is Chatham-Kent).
+    `shown_name(name, region)` is the name a point is shown by (Chatham is Chatham-Kent);
+    `communities` the reviewed table of communities (see filed_communities), or None.
     Returns the municipalities added."""
     table = Subdivisions(read_subdivisions())
+    filed = filed_communities(gazetteer, communities) if communities else []
+    gazetteer = list(gazetteer) + filed
     towns, communities = {}, collections.defaultdict(list)
     matches = []
     for place in gazetteer:
@@ -151,7 +191,14 @@ def as_municipalities(gazetteer, shown_name):
     for place, subdivision, _ in matches:
         if subdivision and subdivision.code not in towns:
             towns[subdivision.code] = place
-            place.population = subdivision.people
+            # A municipality is a town, though GeoNames gives some no feature (Riverview,
+            # Quispamsis, Paradise), which would keep them from being placed by position.
+            place.population, place.feature = subdivision.people, place.feature or "PPL"
+            place.municipal = True
+            # Québec's names keep their hyphens ("Sainte Catherine de la Jacques Cartier").
+            official = subdivision.shown_name()
+            if place.name.replace("-", " ") == official.replace("-", " "):
+                place.name = official
         elif subdivision:
             communities[subdivision.code].append(place)
         else:
@@ -167,14 +214,41 @@ def as_municipalities(gazetteer, shown_name):
             added.append(holder)
         for place in members:
             place.holder, place.locality, place.population = holder, True, 0
-    return added
+    return filed + added
+
+
+def filed_communities(gazetteer, path=COMMUNITIES):
+    """Files the GeoNames points of the reviewed table under the census subdivisions that hold
+    them (their county code), and returns the points that GeoNames lacks, made from the table."""
+    own = {(place.name, place.region): place for place in gazetteer if place.country == "CA"}
+    made = []
+    with open(path, encoding="utf-8", newline="") as source:
+        for row in csv.DictReader(line for line in source if not line.startswith("#")):
+            place = own.get((row["community"], row["province"]))
+            if not row["latitude"] and place:
+                place.county = row["subdivision"]
+            elif row["latitude"]:
+                made.append(made_point(row, own.values()))
+    return [place for place in made if place]
+
+
+def made_point(row, places):
+    """A point of the table, in the time zone of the nearest GeoNames point of its province;
+    None where the gazetteer holds no place of that province."""
+    lat, lon = float(row["latitude"]), float(row["longitude"])
+    near = min((p for p in places if p.region == row["province"]), default=None,
+               key=lambda p: (p.lat - lat) ** 2 + (p.lon - lon) ** 2)
+    if near is None:
+        return None
+    return near.__class__([row["community"], "CA", near.admin1, row["subdivision"],
+                           row["latitude"], row["longitude"], "0", "PPL", near.zone])
 
 
 def community_of(table, place):
     """The subdivision that holds a point that names none: the one whose name begins with the
     point's (Bradford), else the one GeoNames files it in (Fort McMurray), else the one that
     holds its census division (Lindsay; see DOMINANT_SHARE); None where none does."""
-    return table.named_after(place.name, place.county) or table.by_code.get(
+    return table.named_after(place.name, place.county, place.admin1) or table.by_code.get(
         place.county if len(place.county) == 7 else "") or table.dominant.get(place.county)
 
 
@@ -184,6 +258,8 @@ def municipality_at(subdivision, community):
     place = community.__class__([subdivision.shown_name(), "CA", community.admin1,
                                  subdivision.code, community.lat, community.lon,
                                  subdivision.people, "PPL", community.zone])
-    if name_key(community.name) not in name_key(place.name):
+    place.municipal = True
+    if name_key(community.name) not in name_key(place.name) and difflib.SequenceMatcher(
+            None, name_key(community.name), name_key(place.name)).ratio() < SAME_NAME_RATIO:
         place.name = f"{place.name} ({community.name})"
     return place

@@ -10,6 +10,10 @@ import places as place_lists
 
 # Places of this many people or more are placed by their position.
 MIN_POPULATION = 10000
+# Canada's census subdivisions carry Statistics Canada's counts of whole municipalities, so
+# smaller ones are placed too: Hampstead (7,037), a town of Montréal's island that no exchange
+# names.
+MIN_MUNICIPAL_POPULATION = 5000
 # GeoNames features of towns and cities; sections (PPLX), localities (PPLL) and abandoned or
 # historical places are left to the places that hold them.
 TOWN_FEATURES = {"PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLC", "PPLG"}
@@ -154,8 +158,8 @@ def unnamed_towns(places, named, rate_centre_keys):
     (name key, region) of every rate centre), that are no part of a merged city (they are known
     by another name), no New York City neighbourhood, and carry no figure copied from a
     neighbour."""
-    large = [p for p in places if p.country in ("US", "CA") and p.population >= MIN_POPULATION
-             and p.feature in TOWN_FEATURES]
+    large = [p for p in places if p.country in ("US", "CA") and p.feature in TOWN_FEATURES
+             and p.population >= (MIN_MUNICIPAL_POPULATION if p.municipal else MIN_POPULATION)]
     by_region = collections.defaultdict(list)
     for place in places:
         if place.population >= MIN_POPULATION:

@@ -57,6 +57,22 @@ PLACE_FIXES = {
     ("Shiloh", "US", "PA", "11217"): {"population": "0"},
     ("Laurentides", "CA", "10", "12710"): {"population": "0"},
     ("Sainte-Catherine", "CA", "10", "16211"): {"population": "0"},
+    # The Dominican Republic's municipalities by the X Censo Nacional de Población y Vivienda
+    # 2022 (Oficina Nacional de Estadística, primary report): the Distrito Nacional is the city
+    # of Santo Domingo (GeoNames gives the metro area's figure); Santo Domingo Oeste no longer
+    # holds Los Alcarrizos; Higüey holds Punta Cana, a locality of its municipal district
+    # Verón-Punta Cana, which is no town of its own.
+    ("Santo Domingo", "DO", "34", "2201941"): {"population": "1029110"},
+    ("Santo Domingo Este", "DO", "37", "700000"): {"population": "1029117"},
+    ("Santo Domingo Oeste", "DO", "37", "701269"): {"population": "410578"},
+    ("Boca Chica", "DO", "37", "46300"): {"population": "167040"},
+    ("Salvaleón de Higüey", "DO", "10", "123787"): {"population": "415084"},
+    ("Punta Cana", "DO", "10", "100023"): {"population": "0"},
+    # Half Way Tree, Constant Spring and Stony Hill, parts of Kingston's St. Andrew (Kingston and
+    # St. Andrew Municipal Corporation), which GeoNames lists as towns.
+    ("Half Way Tree", "JM", "08", "18552"): {"population": "0"},
+    ("Constant Spring", "JM", "08", "12830"): {"population": "0"},
+    ("Stony Hill", "JM", "08", "8551"): {"population": "0"},
     # Saanich, a district municipality, which GeoNames gives no feature code (its figure is
     # Statistics Canada's, as for every Canadian municipality: canadian_places.py).
     ("Saanich", "CA", "02", "0"): {"feature": "PPL"},
@@ -74,14 +90,23 @@ PLACE_FIXES = {
 # A municipality's town centre lies within this many radii (of a disc of its land area) of its
 # census internal point.
 TOWN_CENTRE_REACH = 1.5
-# Municipalities that GeoNames lacks, beside a city of their name (each at its municipal hall,
-# filed under its census subdivision code; its name and figure are Statistics Canada's): the
-# Township of Langley (Murrayville) and the District of North Vancouver.
+# Municipalities that GeoNames lacks: beside a city of their name (each at its municipal hall,
+# filed under its census subdivision code; its name and figure are Statistics Canada's), the
+# Township of Langley (Murrayville) and the District of North Vancouver; and Santo Domingo Norte.
 PLACE_ADDITIONS = [
     ["Township of Langley", "CA", "02", "5915001", "49.08333", "-122.61667", "0", "PPL",
      "America/Vancouver"],
     ["District of North Vancouver", "CA", "02", "5915046", "49.32000", "-123.07300", "0", "PPL",
      "America/Vancouver"],
+    # Santo Domingo Norte, a municipality of Santo Domingo province north of the Isabela (Ley
+    # 163-01), at its seat Villa Mella, and Los Alcarrizos and Pedro Brand, municipalities of that
+    # province since 2005, with the X Censo 2022's counts (see above).
+    ["Santo Domingo Norte", "DO", "37", "3203", "18.55000", "-69.90000", "674274", "PPL",
+     "America/Santo_Domingo"],
+    ["Los Alcarrizos", "DO", "37", "3205", "18.51667", "-70.01667", "336307", "PPL",
+     "America/Santo_Domingo"],
+    ["Pedro Brand", "DO", "37", "3206", "18.56667", "-70.08333", "92973", "PPL",
+     "America/Santo_Domingo"],
 ]
 # The first digit of an exchange (NXX) is 2 to 9.
 EXCHANGES = [f"{n}" for n in range(200, 1000)]
@@ -134,7 +159,7 @@ class GazetteerPlace:
     is no town of its own."""
 
     __slots__ = ("name", "country", "admin1", "admin2", "lat", "lon", "population", "feature",
-                 "zone", "region", "county", "kind", "holder", "locality")
+                 "zone", "region", "county", "kind", "holder", "locality", "municipal")
 
     def __init__(self, fields, kind=""):
         (self.name, self.country, self.admin1, self.admin2, lat, lon, population, self.feature,
@@ -142,7 +167,7 @@ class GazetteerPlace:
         self.lat, self.lon, self.population = float(lat), float(lon), int(population)
         self.region = regions.region_of_place(self.country, self.admin1)
         self.county = regions.county_code(self.country, self.admin1, self.admin2)
-        self.kind, self.holder, self.locality = kind, None, False
+        self.kind, self.holder, self.locality, self.municipal = kind, None, False, False
 
     def __repr__(self):
         return f"{self.name} ({self.region}, {self.population})"

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: Apache-2.0
 # Canada's municipalities from Statistics Canada's census subdivisions: the table as read, which
 # subdivision a GeoNames point is the town of, and the communities inside them.
+import csv
 import pathlib
 import sys
 import tempfile
@@ -31,6 +32,8 @@ ROWS = [
     ("Strathroy-Caradoc", "2021A00053539015", "23871"),
     ("St. Clair", "2021A00053538003", "14659"),
     ("St. Clair Beach", "2021A00053538099", "1"),
+    ("Killarney - Turtle Mountain", "2021A00054605031", "3429"),
+    ("Norway House 17", "2021A00054622049", "4758"),
 ]
 SUBDIVISIONS = COLUMNS + "".join(f'"2021","{name}","{dguid}","1","{people}",\n'
                                  for name, dguid, people in ROWS) + "\n\n"
@@ -47,7 +50,8 @@ NAMED = [
     (("Chatham", "Chatham-Kent"), "08", "3536", 43550, "3536020"),
     (("Moncton",), "08", "3536", 100, None),  # another province
     (("Fort McMurray",), "01", "4816037", 76000, None),
-    (("Wood Buffalo",), "01", "4811", 0, "4816037"),  # the only one of its province
+    (("Wood Buffalo",), "01", "11995137", 0, "4816037"),  # the only one; no division code
+    (("Wood Buffalo",), "01", "4811", 0, None),  # another division of its province
     (("Montr\u00e9al",), "10", "", 0, None),
 ]
 
@@ -71,6 +75,23 @@ class CanadianPlacesTest(unittest.TestCase):
                             ("1307022", "Moncton")):
             with self.subTest(code=code):
                 self.assertEqual(self.table[code].shown_name(), shown)
+
+    def test_county_parts_are_one_municipality(self):
+        rows = [("Kings, Subd. B", "2021A00051207016", "11951"),
+                ("Kings, Subd. A", "2021A00051207001", "22355"),
+                ("Division No.  1, Subd. A", "2021A00051001259", "653"),
+                ("Division No.  1, Subd. B", "2021A00051001234", "356")]
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "table.csv"
+            path.write_text(COLUMNS + "".join(f'"2021","{name}","{dguid}","1","{people}",\n'
+                                              for name, dguid, people in rows),
+                            encoding="utf-8-sig")
+            table = canadian_places.Subdivisions(canadian_places.read_subdivisions(path))
+        self.assertEqual(sorted(map(repr, table.by_code.values())),
+                         ["Division No.  1, Subd. A (1001259, 653)",
+                          "Division No.  1, Subd. B (1001234, 356)",
+                          "Kings County (1207001, 34306)", "Kings County (1207001, 34306)"])
+        self.assertIs(table.by_code["1207016"], table.by_code["1207001"])
 
     def test_named(self):
         subdivisions = canadian_places.Subdivisions(self.table)
@@ -103,6 +124,18 @@ class NamedAfterTest(unittest.TestCase):
                 self.assertEqual(found and found.code, code)
 
 
+    def test_named_after_in_the_province(self):
+        """GeoNames files Manitoba's points under codes of no census division."""
+        subdivisions = canadian_places.Subdivisions(CanadianPlacesTest.table)
+        for name, county, admin1, code in [("Killarney", "5961416", "03", "4605031"),
+                                           ("Killarney", "5961416", "08", None),
+                                           ("Killarney", "4604", "03", None),
+                                           ("Norway House", "5961416", "03", None)]:
+            with self.subTest(name=name, county=county, admin1=admin1):
+                found = subdivisions.named_after(name, county, admin1)
+                self.assertEqual(found and found.code, code)
+
+
 class MunicipalitiesTest(unittest.TestCase):
     """The real table: a point of a municipality's name takes its count; a point inside one that
     names none is its community; a municipality without a point stands at its largest one."""
@@ -118,7 +151,7 @@ class MunicipalitiesTest(unittest.TestCase):
         lindsay, keswick = point("Lindsay", "3516", 20354, "08"), point("Keswick", "3519", 21000,
                                                                          "08")
         gazetteer = [calgary, edmonton, town, village, neighbourhood, loose, lindsay, keswick]
-        added = canadian_places.as_municipalities(gazetteer, lambda name, region: name)
+        added = canadian_places.as_municipalities(gazetteer, lambda name, region: name, None)
         self.assertEqual((calgary.population, edmonton.population), (1306784, 1010899))
         self.assertEqual(sorted((p.name, p.population, p.county) for p in added),
                          [("Kawartha Lakes (Lindsay)", 79247, "3516010"),
@@ -139,7 +172,8 @@ class MunicipalitiesTest(unittest.TestCase):
     def test_own_name_before_former_name(self):
         former, own = point("Asbestos", "", 6486, "10"), point("Val-des-Sources", "", 0, "10")
         canadian_places.as_municipalities(
-            [former, own], lambda name, region: "Val-des-Sources" if name == "Asbestos" else name)
+            [former, own], lambda name, region: "Val-des-Sources" if name == "Asbestos" else name,
+            None)
         self.assertIs(former.holder, own)
         self.assertEqual(own.population, 7088)
 
@@ -170,9 +204,33 @@ class DirectoryPlacesTest(unittest.TestCase):
                                    ("Sherwood Park", "AB", "Strathcona County (Sherwood Park)"),
                                    ("Glace Bay", "NS", "Cape Breton (Sydney)"),
                                    ("Lindsay", "ON", "Kawartha Lakes (Lindsay)"),
-                                   ("Silver Berry", "AB", "Edmonton")]:
+                                   ("Silver Berry", "AB", "Edmonton"),
+                                   ("Oakbank", "MB", "Springfield (Oakbank)"),
+                                   ("Geraldton", "ON", "Greenstone"),
+                                   ("Bloomfield", "ON", "Prince Edward County"),
+                                   ("Chezzetcook", "NS", "Halifax")]:
             with self.subTest(part):
                 self.assertEqual(parts.get((region, place_names.name_key(part))), town)
+
+    def test_community_table_names_subdivisions(self):
+        """Each row of the reviewed table files its community under a subdivision of its own
+        province, and the municipality that stands for it carries that subdivision's count."""
+        subdivisions = canadian_places.read_subdivisions()
+        named = {(p.name, p.region): p.holder or p for p in self.places if p.country == "CA"}
+        with open(canadian_places.COMMUNITIES, encoding="utf-8") as source:
+            rows = list(csv.DictReader(line for line in source if not line.startswith("#")))
+        for row in rows:
+            with self.subTest(row["community"]):
+                code = row["subdivision"]
+                self.assertIn(code, subdivisions)
+                self.assertEqual(regions_of_codes[code[:2]], row["province"])
+                town = named[(row["community"], row["province"])]
+                self.assertEqual(town.population, subdivisions[code].people)
+
+
+# The first two digits of a subdivision code: its province.
+regions_of_codes = {"10": "NL", "11": "PE", "12": "NS", "13": "NB", "24": "QC", "35": "ON",
+                    "46": "MB", "47": "SK", "48": "AB", "59": "BC"}
 
 
 if __name__ == "__main__":
