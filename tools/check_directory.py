@@ -264,7 +264,7 @@ def check_shares(code, region, text, shown, context, problems):
             row = context.splits.get((place_names.name_key(shown_name), town.region))
             if row and not row.codes & overlays.area_members(code, context.partners):
                 continue
-            if located_places.share(by_code, serving) >= place_lists.SLIVER and \
+            if located_places.share(by_code, serving) >= place_lists.LOCATED_SLIVER and \
                     place_names.name_key(shown_name) not in listed:
                 problems["12 unplaced towns"].append(f"{code}: {shown_name} ({town.population})")
 

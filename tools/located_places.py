@@ -10,9 +10,11 @@ import places as place_lists
 
 # Places of this many people or more are placed by their position.
 MIN_POPULATION = 10000
-# Canada's census subdivisions carry Statistics Canada's counts of whole municipalities, so
-# smaller ones are placed too: Hampstead (7,037), a town of Montréal's island that no exchange
-# names.
+# Municipalities carry the census' counts of the whole municipality (Canada's census
+# subdivisions, the US's incorporated places and governing towns), so smaller ones are placed
+# too: Hampstead (7,037), a town of Montréal's island that no exchange names; Mission (9,928)
+# beside Overland Park; Bel Aire (8,654) beside Wichita. A census designated place is a
+# statistical area, placed from MIN_POPULATION.
 MIN_MUNICIPAL_POPULATION = 5000
 # GeoNames features of towns and cities; sections (PPLX), localities (PPLL) and abandoned or
 # historical places are left to the places that hold them.
@@ -159,7 +161,7 @@ def unnamed_towns(places, named, rate_centre_keys):
     by another name), no New York City neighbourhood, and carry no figure copied from a
     neighbour."""
     large = [p for p in places if p.country in ("US", "CA") and p.feature in TOWN_FEATURES
-             and p.population >= (MIN_MUNICIPAL_POPULATION if p.municipal else MIN_POPULATION)]
+             and p.population >= (MIN_MUNICIPAL_POPULATION if municipality(p) else MIN_POPULATION)]
     by_region = collections.defaultdict(list)
     for place in places:
         if place.population >= MIN_POPULATION:
@@ -181,6 +183,13 @@ def unnamed_towns(places, named, rate_centre_keys):
     for other in found:
         by_county[(other.region, other.county)].append(other)
     return [place for place in found if not twin(place, by_county[(place.region, place.county)])]
+
+
+def municipality(place):
+    """Whether a place is a municipality with the census count of the whole of it: a Canadian
+    census subdivision, or a US incorporated place or governing town (not a census designated
+    place)."""
+    return place.municipal or place.kind not in ("", "CDP")
 
 
 def twin(place, neighbours):

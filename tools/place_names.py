@@ -18,6 +18,7 @@ ABBREVIATIONS = {
     "n": "north", "s": "south", "e": "east", "w": "west", "ne": "northeast", "nw": "northwest",
     "se": "southeast", "sw": "southwest", "hls": "hills", "grv": "grove", "rdg": "ridge",
     "ct": "court", "hs": "house", "hse": "house", "afb": "air force base", "jn": "juan",
+    "vly": "valley", "slphr": "sulphur", "marblhd": "marblehead",
 }
 # Words that are abbreviations only without a full stop, as a place name may keep them with one
 # ("St. Louis", "Mt. Juliet").
@@ -46,7 +47,12 @@ def name_key(name):
     abbreviations do not matter ('Internatl Falls' and 'International Falls', 'St-Felicien' and
     'Saint-Félicien')."""
     words = re.findall(r"[a-z0-9]+", plain(name).replace("'", "").replace("\u2019", ""))
-    return " ".join(ABBREVIATIONS.get(word, word) for word in words)
+    return " ".join(_BORO.sub("borough", ABBREVIATIONS.get(word, word)) for word in words)
+
+
+# "-boro" is the short spelling of "-borough" that rate centres use (Foxboro, Hillsboro of New
+# Hampshire) for the town the census spells in full (Foxborough, Hillsborough).
+_BORO = re.compile(r"(?<=[a-z])boro$")
 
 
 # Abbreviations only in capitals: "is" and "e" are words, and "'n'" joins "Town 'n' Country".

@@ -184,6 +184,11 @@ NEAR_RIVAL = 2
 # 763's) and a person of the place dials another code; a town split between two or three codes
 # keeps a third or more on each, well above it.
 SLIVER = 0.1
+# A town placed by its position shares the codes of the few rate centres nearest to it, whose
+# exchange counts say little about its own: one 310 exchange of Lynwood beside South Gate's
+# seven of 323 gave Huntington Park, Bell and Cudahy an eighth on 310. Such a town is listed
+# only where a code holds at least this share of those rate centres.
+LOCATED_SLIVER = 0.25
 # A section of a Caribbean or territory town (GeoNames PPLX) is shown as the larger town within
 # this distance.
 TOWN_SECTION_KM = 6
@@ -245,6 +250,7 @@ class Gazetteer:
     def __init__(self, places):
         self.by_name = collections.defaultdict(list)
         self.by_region = collections.defaultdict(list)
+        self._by_compact = None
         localities = []
         for place in places:
             if getattr(place, "locality", False):
@@ -265,9 +271,13 @@ class Gazetteer:
             key = (self.scope(place), place_names.name_key(place.name))
             if key in self.by_name and (place.holder or place) in self.by_name[key]:
                 continue
-            if key in self.by_name and not any(getattr(other, "locality", False) or
-                                               other in holders[key] for other in
-                                               self.by_name[key]):
+            # A community's municipality stands beside a municipality of the community's name
+            # elsewhere in the region, and matching picks the one among the code's places: the
+            # rate centre Woodbury of 516 is the Town of Oyster Bay's hamlet, not the village of
+            # Woodbury in Orange County, 845's.
+            if key in self.by_name and not place.holder and not any(
+                    getattr(other, "locality", False) or other in holders[key]
+                    for other in self.by_name[key]):
                 continue
             holders[key].append(place.holder or place)
             self.by_name[key].append(place.holder or place)
@@ -290,7 +300,17 @@ class Gazetteer:
         for suffix in (" charter township", " township", " island"):
             if not found and key.endswith(suffix):
                 found = self.by_name.get((region, key[:-len(suffix)]), [])
-        return found
+        # Words run together or apart: the rate centres "De Motte" and "LaCygne" are the towns
+        # DeMotte and La Cygne.
+        return found or self.by_compact().get((region, key.replace(" ", "")), [])
+
+    def by_compact(self):
+        """{(region, name key without blanks): places}, for names spelt with other blanks."""
+        if self._by_compact is None:
+            self._by_compact = collections.defaultdict(list)
+            for (region, key), found in self.by_name.items():
+                self._by_compact[(region, key.replace(" ", ""))].extend(found)
+        return self._by_compact
 
     def city_of_section(self, place):
         """A small city section's city: the large city near it. Sections of some size keep
@@ -448,12 +468,23 @@ def ranked_items(counts, matched, home_regions, share=lambda key: 1.0, located=(
         if not place and (place_names.street_words_in(shown) or
                           place_names.abbreviations_in(shown)):
             continue
+        if no_municipality(place, region):
+            continue
         add_item(items, Item(shown, region, place, exchanges, part))
     for place, part in located:
-        if part >= SLIVER:
+        if part >= LOCATED_SLIVER:
             add_item(items, Item(shown_place_name(place.name, place, place.region),
                                  place.region, place, 0, part))
     return sorted(items.values(), key=lambda item: item.sort_key(home_regions))
+
+
+def no_municipality(place, region):
+    """Whether a rate centre of a US state stands for no census municipality: a part of a city
+    (San Ysidro of San Diego, Hixson of Chattanooga) or a locality of a county (Toano), whose
+    people the municipality round it, or none, counts."""
+    return region in regions.US_REGIONS and region not in regions.US_TERRITORIES and \
+        region not in census_places.GAZETTEER_REGIONS and \
+        (place is None or getattr(place, "locality", False))
 
 
 def add_item(items, item):
