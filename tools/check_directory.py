@@ -20,6 +20,7 @@ import city_parts  # noqa: E402
 import dates  # noqa: E402
 import located_places  # noqa: E402
 import make_directory  # noqa: E402
+import municipal_checks  # noqa: E402
 import overlays  # noqa: E402
 import place_names  # noqa: E402
 import places as place_lists  # noqa: E402
@@ -41,14 +42,20 @@ CLASSES = {
     "9 metro codes": "metro lines missing a code that serves one of their counties",
     "10 sister lists": "codes of one service listing different sets of that service's codes",
     "11 slivers": "places of which the code holds less than a tenth of the exchanges",
-    "12 unplaced towns": "towns of 10,000 or more near a code's rate centres missing from a text "
-                         "with room",
+    "12 unplaced towns": "towns of 10,000 or more (municipalities of 5,000) near a code's rate "
+                         "centres missing from a text with room, or outweighing its last place",
     "13 parts of towns": "communities that the census puts inside another municipality, shown "
                          "as towns",
     "14 metro lines": "metro lines missing a code whose own rate centre lies in one of their "
                       "counties, or not marking a code that is not in service",
     "15 municipal splits": "municipalities of the split table missing from a line of their codes "
                            "with room, or shown on another code's line",
+    "16 no municipality": "US names shown as towns that stand for no census municipality "
+                          "(parts of cities, localities, unmatched spellings)",
+    "17 namesakes": "a municipality of another code's area shown for a community of the code's "
+                    "own of the same name",
+    "18 thin placed towns": "towns placed by position on a code that holds less than a quarter "
+                            "of the rate centres nearest to them",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
@@ -255,18 +262,15 @@ def check_shares(code, region, text, shown, context, problems):
         if all(by_code and located_places.share(by_code, serving) < place_lists.SLIVER
                for by_code in counts):
             problems["11 slivers"].append(f"{code}: {name} ({dict(counts[0])})")
-    if len(text) > layout.CITY_TEXT_LENGTH - 40:
-        return
-    listed = {place_names.name_key(name) for name in shown.items}
-    for member in overlays.area_members(code, context.partners):
-        for town, by_code in context.located.get(member, ()):
-            shown_name = place_lists.shown_place_name(town.name, town, town.region)
-            row = context.splits.get((place_names.name_key(shown_name), town.region))
-            if row and not row.codes & overlays.area_members(code, context.partners):
-                continue
-            if located_places.share(by_code, serving) >= place_lists.LOCATED_SLIVER and \
-                    place_names.name_key(shown_name) not in listed:
-                problems["12 unplaced towns"].append(f"{code}: {shown_name} ({town.population})")
+    own = [name for name in shown.items if name not in shown.foreign]
+    thin, missing = municipal_checks.placed_towns(
+        code, region, own, context.entries[code], context,
+        room=len(text) <= layout.CITY_TEXT_LENGTH - 40)
+    problems["18 thin placed towns"] += thin
+    problems["12 unplaced towns"] += missing
+    problems["16 no municipality"] += municipal_checks.no_municipality(
+        code, region, own, context.gazetteer)
+    problems["17 namesakes"] += municipal_checks.namesakes(code, region, own, context)
 
 
 def check_splits(lines, context, problems):
@@ -388,6 +392,7 @@ def main(argv=None):
     context.short_prefixes = short_prefixes()
     context.city_parts = city_parts.parts_of_towns(context.places)
     entries = make_directory.directory_entries(context)
+    context.entries = {entry.code: entry for entry in entries}
     rate_centre_places = make_directory.own_rate_centre_places(context)
     metro_result = make_directory.metro_entries(
         entries, make_directory.metros.read_metro_counties(), context.partners, context.places,

@@ -147,6 +147,14 @@ SHOWN_NAMES = {
     ("North Vancouver", "BC"): "City of North Vancouver",
     ("Chatham", "ON"): "Chatham-Kent",
 }
+# Rate centres named shorter than the census municipality: the city of Carmel-by-the-Sea, the
+# Carmel Valley Village CDP, the town of Manchester-by-the-Sea, Block Island's town of New
+# Shoreham, the Mililani Town CDP.
+OTHER_NAMES.update({
+    ("Carmel", "CA"): "Carmel-by-the-Sea", ("Carmel Valley", "CA"): "Carmel Valley Village",
+    ("Manchester", "MA"): "Manchester-by-the-Sea", ("Block Island", "RI"): "New Shoreham",
+    ("Mililani", "HI"): "Mililani Town",
+})
 OTHER_NAMES.update({
     ("Washington D.C.", "DC"): "Washington",
     ("Truth Or Cnsqncs", "NM"): "Truth or Consequences",
@@ -494,6 +502,10 @@ def add_item(items, item):
     if key not in items:
         items[key] = item
         return
+    # Of two municipalities of one name (the Penn Townships of York and Lancaster counties, both
+    # 717's), the one of which the code serves more people stands for the name.
+    if item.place and items[key].place and item.weight > items[key].weight:
+        items[key].place, items[key].share = item.place, item.share
     items[key].exchanges += item.exchanges
     items[key].share = max(items[key].share, item.share)
     items[key].place = items[key].place or item.place
