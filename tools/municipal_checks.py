@@ -24,11 +24,14 @@ def census_region(region):
 
 
 def municipalities_named(name, region, gazetteer):
-    """The census municipalities (or, in New York City, the gazetteer's boroughs) that a shown
-    name stands for."""
-    found = gazetteer.candidates(name, region) or \
-        gazetteer.candidates(KNOWN_AS.sub("", name), region)
-    return [place for place in found if not getattr(place, "locality", False)]
+    """The census municipalities (or, in New York City, the gazetteer's boroughs) that bear a
+    shown name as their own (not the municipality that holds a community of the name)."""
+    keys = {place_names.name_key(name), place_names.name_key(KNOWN_AS.sub("", name))}
+    found = gazetteer.candidates(name, region) + gazetteer.candidates(KNOWN_AS.sub("", name),
+                                                                      region)
+    return [place for place in found if not getattr(place, "locality", False) and
+            keys & {place_names.name_key(place.name),
+                    place_names.name_key(census_places.bare_name(place.name))}]
 
 
 def no_municipality(code, region, names, gazetteer):
