@@ -154,6 +154,17 @@ OTHER_NAMES.update({
     ("Carmel", "CA"): "Carmel-by-the-Sea", ("Carmel Valley", "CA"): "Carmel Valley Village",
     ("Manchester", "MA"): "Manchester-by-the-Sea", ("Block Island", "RI"): "New Shoreham",
     ("Mililani", "HI"): "Mililani Town",
+    # Zuni Pueblo CDP; the Mississippi State CDP; Phil Campbell (and Jemison, which the
+    # geocoding file misspells "Jemiison"); Howey-in-the-Hills; the town of Pinetop-Lakeside,
+    # Pinetop and Lakeside joined in 1984; the Tuolumne City CDP; Fort Campbell North CDP, the
+    # post's Kentucky side; the Moapa Valley CDP, Overton's and Logandale's since 2000.
+    ("Zuni", "NM"): "Zuni Pueblo", ("Miss State", "MS"): "Mississippi State",
+    ("Philcmpbll", "AL"): "Phil Campbell", ("Jemiison", "AL"): "Jemison",
+    ("Howey In Hills", "FL"): "Howey-in-the-Hills", ("Pinetop", "AZ"): "Pinetop-Lakeside",
+    ("Lakeside", "AZ"): "Pinetop-Lakeside", ("Tuolumne", "CA"): "Tuolumne City",
+    ("Fort Campbell", "KY"): "Fort Campbell North", ("Overton", "NV"): "Moapa Valley",
+    # Lake City (Anderson County) renamed itself Rocky Top in 2014.
+    ("Lake City", "TN"): "Rocky Top",
 })
 OTHER_NAMES.update({
     ("Washington D.C.", "DC"): "Washington",
