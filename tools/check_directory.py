@@ -3,7 +3,8 @@
 # Checks the shipped "cities.txt" and "metro.txt" against the sources: layout and encoding, and
 # each fault class the directory once had (partners, corrections, zones, non-places, order,
 # stub lists, region-only texts, skipped prefixes, metro codes and counties, sister lists,
-# slivers, towns placed by position, and communities of a municipality shown as towns).
+# slivers, towns placed by position, communities of a municipality shown as towns, and US names
+# that are no census municipality or a namesake of another code's area).
 """Checks data/cities.txt and data/metro.txt against the committed sources.
 
 Usage: check_directory.py [--data FOLDER] [--counts]
