@@ -3,7 +3,8 @@
 # Checks the shipped "cities.txt" and "metro.txt" against the sources: layout and encoding, and
 # each fault class the directory once had (partners, corrections, zones, non-places, order,
 # stub lists, region-only texts, skipped prefixes, metro codes and counties, sister lists,
-# slivers, towns placed by position, and communities of a municipality shown as towns).
+# slivers, towns placed by position, communities of a municipality shown as towns, and the
+# Caribbean's and Pacific's parts of towns, names and missing main towns).
 """Checks data/cities.txt and data/metro.txt against the committed sources.
 
 Usage: check_directory.py [--data FOLDER] [--counts]
@@ -18,6 +19,7 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import city_parts  # noqa: E402
 import dates  # noqa: E402
+import island_places  # noqa: E402
 import located_places  # noqa: E402
 import make_directory  # noqa: E402
 import overlays  # noqa: E402
@@ -49,6 +51,9 @@ CLASSES = {
                       "counties, or not marking a code that is not in service",
     "15 municipal splits": "municipalities of the split table missing from a line of their codes "
                            "with room, or shown on another code's line",
+    "16 island towns": "Caribbean and Pacific lines showing a part of a town, a place that is "
+                       "no town, or a name other than the official one, or lacking a capital, "
+                       "seat or reviewed town while they have room",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
@@ -292,6 +297,46 @@ def check_splits(lines, context, problems):
                 problems["15 municipal splits"].append(f"{code}: lacks {row.name}")
 
 
+def check_island_towns(lines, context, problems):
+    """The Caribbean's and the Pacific territories' lines, whose places are GeoNames' with the
+    reviewed table: each shown place is the town it belongs to under the name the town is shown
+    by (not Bisee, a locality of Castries, nor Lucaya, Freeport's suburb, nor "Saint George" for
+    St. George's); and the capitals, seats and reviewed towns are all listed where there is
+    room (the Sister Islands, Calliaqua, Nu'uuli)."""
+    for line in lines:
+        code = int(layout.code_of(line))
+        place = context.place_of.get(code)
+        if not place or context.placed_by_exchanges(code) or code in make_directory.TERRITORY_TOWNS:
+            continue
+        text = layout.city_text_of(line)
+        shown = Parsed(text).items
+        scope = "country:" + place.region
+        for name in shown:
+            for found in context.gazetteer.candidates(name, scope):
+                town = context.towns.town_of(found)
+                if not town:
+                    problems["16 island towns"].append(f"{code}: {name} is no town today")
+                elif as_shown(town[0]) != name:
+                    problems["16 island towns"].append(f"{code}: {name} shown for {town[0]}")
+        if len(text) > layout.CITY_TEXT_LENGTH - 40:
+            continue
+        listed = set(shown)
+        for found in context.gazetteer.by_region[scope]:
+            if found.feature not in island_places.SEATS and not context.towns.row(found):
+                continue
+            town = context.towns.town_of(found)
+            # "Tamuning" stands for "Tamuning-Tumon-Harmon", as the lines list it.
+            if town and as_shown(town[0]) not in listed and \
+                    not any(town[0].startswith(name + "-") for name in listed):
+                problems["16 island towns"].append(f"{code}: lacks {town[0]}")
+                listed.add(as_shown(town[0]))
+
+
+def as_shown(name):
+    """A name as the directory's Windows-1252 text writes it."""
+    return make_directory.to_windows_1252(name).decode("cp1252")
+
+
 def check_prefixes(code, text, shown, context, problems):
     """Places that only a 5- or 6-digit prefix names, missing from a text that has room."""
     if len(text) > layout.CITY_TEXT_LENGTH - 40:
@@ -399,6 +444,7 @@ def main(argv=None):
     check_cities(cities, context, entries, problems)
     check_sisters(cities, report, problems)
     check_splits(cities, context, problems)
+    check_island_towns(cities, context, problems)
     metro_file = read_lines(args.data / "metro.txt", problems)
     check_metro(metro_file, metro_result, problems)
     check_metro_lines(metro_file, context, rate_centre_places, problems)
