@@ -6,8 +6,12 @@ import sys
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import types  # noqa: E402
+
+import check_directory  # noqa: E402
 import island_places  # noqa: E402
 import places as place_lists  # noqa: E402
+import record_layout  # noqa: E402
 import source_files  # noqa: E402
 
 
@@ -21,6 +25,11 @@ def row(region, name, gazetteer="", population="", part_of=""):
 
 
 class TableTest(unittest.TestCase):
+    def test_no_row_stands_twice(self):
+        with open(island_places.TABLE, encoding="utf-8") as source:
+            records = [line for line in source if line.strip() and not line.startswith("#")]
+        self.assertEqual(len(island_places.read_table()), len(records) - 1)
+
     def test_every_row_has_a_source_a_year_and_a_place_that_geonames_knows(self):
         gazetteer = place_lists.Gazetteer(source_files.read_gazetteer_places())
         for (region, _), found in island_places.read_table().items():
@@ -91,6 +100,44 @@ class TownsTest(unittest.TestCase):
         for name, expected in cases:
             with self.subTest(name=name):
                 self.assertEqual(island_places.shown_name(name), expected)
+
+
+class CheckTest(unittest.TestCase):
+    """The check of the island lines finds the faults of each class in lines written before
+    the table and rules, and none in the lines they give."""
+
+    def check(self, texts):
+        test = TownsTest()
+        towns = test.towns()
+        regions = {758: "LC", 242: "BS", 441: "BM", 784: "VC", 664: "MS"}
+        context = types.SimpleNamespace(
+            place_of={code: types.SimpleNamespace(region=region)
+                      for code, region in regions.items()},
+            placed_by_exchanges=lambda code: False, gazetteer=towns.gazetteer, towns=towns)
+        lines = [record_layout.directory_record("X", regions[code], code, text)
+                 for code, text in texts.items()]
+        problems = {"16 island towns": []}
+        check_directory.check_island_towns(lines, context, problems)
+        return problems["16 island towns"]
+
+    def test_faults_are_found(self):
+        found = self.check({758: "Saint Lucia: Castries, Bisee, Cul de Sac",
+                            242: "Bahamas: Lucaya, Freeport, Governor's Harbour",
+                            441: "Bermuda: Saint George",
+                            784: "Saint Vincent and the Grenadines: Kingstown",
+                            664: "Montserrat: Plymouth"})
+        self.assertEqual(found, ["758: Bisee shown for Castries",
+                                 "242: Lucaya shown for Freeport",
+                                 "441: Saint George shown for St. George's",
+                                 "441: lacks St. George's",
+                                 "784: lacks Calliaqua",
+                                 "664: Plymouth is no town today"])
+
+    def test_right_lines_pass(self):
+        self.assertEqual(self.check({758: "Saint Lucia: Castries, Cul de Sac",
+                                     242: "Bahamas: Freeport, Governor's Harbour",
+                                     441: "Bermuda: St. George's",
+                                     784: "Saint Vincent and the Grenadines: Calliaqua"}), [])
 
 
 if __name__ == "__main__":
