@@ -3,8 +3,9 @@
 # Checks the shipped "cities.txt" and "metro.txt" against the sources: layout and encoding, and
 # each fault class the directory once had (partners, corrections, zones, non-places, order,
 # stub lists, region-only texts, skipped prefixes, metro codes and counties, sister lists,
-# slivers, towns placed by position, communities of a municipality shown as towns, and US names
-# that are no census municipality or a namesake of another code's area).
+# slivers, towns placed by position, communities of a municipality shown as towns, US names
+# that are no census municipality or a namesake of another code's area, and the Caribbean's and
+# Pacific's parts of towns, names and missing main towns).
 """Checks data/cities.txt and data/metro.txt against the committed sources.
 
 Usage: check_directory.py [--data FOLDER] [--counts]
@@ -19,6 +20,7 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import city_parts  # noqa: E402
 import dates  # noqa: E402
+import island_places  # noqa: E402
 import located_places  # noqa: E402
 import make_directory  # noqa: E402
 import municipal_checks  # noqa: E402
@@ -51,11 +53,14 @@ CLASSES = {
                       "counties, or not marking a code that is not in service",
     "15 municipal splits": "municipalities of the split table missing from a line of their codes "
                            "with room, or shown on another code's line",
-    "16 no municipality": "US names shown as towns that stand for no census municipality "
+    "16 island towns": "Caribbean and Pacific lines showing a part of a town, a place that is "
+                       "no town, or a name other than the official one, or lacking a capital, "
+                       "seat or reviewed town while they have room",
+    "17 no municipality": "US names shown as towns that stand for no census municipality "
                           "(parts of cities, localities, unmatched spellings)",
-    "17 namesakes": "a municipality of another code's area shown for a community of the code's "
+    "18 namesakes": "a municipality of another code's area shown for a community of the code's "
                     "own of the same name",
-    "18 thin placed towns": "towns placed by position on a code that holds less than a quarter "
+    "19 thin placed towns": "towns placed by position on a code that holds less than a quarter "
                             "of the rate centres nearest to them",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
@@ -267,11 +272,11 @@ def check_shares(code, region, text, shown, context, problems):
     thin, missing = municipal_checks.placed_towns(
         code, region, own, context.entries[code], context,
         room=len(text) <= layout.CITY_TEXT_LENGTH - 40)
-    problems["18 thin placed towns"] += thin
+    problems["19 thin placed towns"] += thin
     problems["12 unplaced towns"] += missing
-    problems["16 no municipality"] += municipal_checks.no_municipality(
+    problems["17 no municipality"] += municipal_checks.no_municipality(
         code, region, own, context.gazetteer)
-    problems["17 namesakes"] += municipal_checks.namesakes(code, region, own, context)
+    problems["18 namesakes"] += municipal_checks.namesakes(code, region, own, context)
 
 
 def check_splits(lines, context, problems):
@@ -295,6 +300,46 @@ def check_splits(lines, context, problems):
             elif key not in shown and row.codes & area and \
                     len(text) <= layout.CITY_TEXT_LENGTH - 40:
                 problems["15 municipal splits"].append(f"{code}: lacks {row.name}")
+
+
+def check_island_towns(lines, context, problems):
+    """The Caribbean's and the Pacific territories' lines, whose places are GeoNames' with the
+    reviewed table: each shown place is the town it belongs to under the name the town is shown
+    by (not Bisee, a locality of Castries, nor Lucaya, Freeport's suburb, nor "Saint George" for
+    St. George's); and the capitals, seats and reviewed towns are all listed where there is
+    room (the Sister Islands, Calliaqua, Nu'uuli)."""
+    for line in lines:
+        code = int(layout.code_of(line))
+        place = context.place_of.get(code)
+        if not place or context.placed_by_exchanges(code) or code in make_directory.TERRITORY_TOWNS:
+            continue
+        text = layout.city_text_of(line)
+        shown = Parsed(text).items
+        scope = "country:" + place.region
+        for name in shown:
+            for found in context.gazetteer.candidates(name, scope):
+                town = context.towns.town_of(found)
+                if not town:
+                    problems["16 island towns"].append(f"{code}: {name} is no town today")
+                elif as_shown(town[0]) != name:
+                    problems["16 island towns"].append(f"{code}: {name} shown for {town[0]}")
+        if len(text) > layout.CITY_TEXT_LENGTH - 40:
+            continue
+        listed = set(shown)
+        for found in context.gazetteer.by_region[scope]:
+            if found.feature not in island_places.SEATS and not context.towns.row(found):
+                continue
+            town = context.towns.town_of(found)
+            # "Tamuning" stands for "Tamuning-Tumon-Harmon", as the lines list it.
+            if town and as_shown(town[0]) not in listed and \
+                    not any(town[0].startswith(name + "-") for name in listed):
+                problems["16 island towns"].append(f"{code}: lacks {town[0]}")
+                listed.add(as_shown(town[0]))
+
+
+def as_shown(name):
+    """A name as the directory's Windows-1252 text writes it."""
+    return make_directory.to_windows_1252(name).decode("cp1252")
 
 
 def check_prefixes(code, text, shown, context, problems):
@@ -405,6 +450,7 @@ def main(argv=None):
     check_cities(cities, context, entries, problems)
     check_sisters(cities, report, problems)
     check_splits(cities, context, problems)
+    check_island_towns(cities, context, problems)
     metro_file = read_lines(args.data / "metro.txt", problems)
     check_metro(metro_file, metro_result, problems)
     check_metro_lines(metro_file, context, rate_centre_places, problems)

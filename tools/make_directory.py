@@ -17,6 +17,7 @@ import unicodedata
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import dates  # noqa: E402
+import island_places  # noqa: E402
 import located_places  # noqa: E402
 import metro_rate_centres  # noqa: E402
 import metros  # noqa: E402
@@ -105,7 +106,7 @@ def area_items(code, context):
         return [place_lists.Item(name, place.region, next(iter(context.gazetteer.candidates(
             name, "country:" + place.region)), None), 0) for name in TERRITORY_TOWNS[code]]
     if not context.placed_by_exchanges(code):
-        return territory_items(place.region, counts, context.gazetteer)
+        return territory_items(place.region, counts, context.towns)
     serving = context.serving(code)
     located = {}
     for member in sorted(overlays.area_members(code, context.partners)):
@@ -123,35 +124,32 @@ def area_items(code, context):
     return items
 
 
-def territory_items(region, counts, gazetteer):
-    """A territory's or country's places: its gazetteer places by population, and those of its
-    exchange names that the gazetteer knows (a garbled rate-centre name is left out)."""
+def territory_items(region, counts, towns):
+    """A territory's or country's places, most people first: its towns (see island_places) and
+    the towns of its exchange names that the gazetteer knows (a garbled rate-centre name is left
+    out), each town once under the name it is shown by."""
     scope = "country:" + region
+    gazetteer = towns.gazetteer
     items = {}
-    for place in gazetteer.largest(scope):
-        place = gazetteer.town_of_section(place)
-        items.setdefault(territory_name(place.name), place_lists.Item(
-            territory_name(place.name), region, place, 0))
+
+    def add(place, exchanges):
+        found = towns.town_of(place)
+        if not found:
+            return
+        shown, town = found
+        items.setdefault(shown, place_lists.Item(shown, region, town, 0))
+        items[shown].exchanges += exchanges
+
+    for place in gazetteer.by_region[scope]:
+        if towns.is_town(place):
+            add(place, 0)
     for (name, _), number in counts.items():
         for place in gazetteer.candidates(name, scope):
-            place = gazetteer.town_of_section(place)
-            shown = territory_name(place.name)
-            items.setdefault(shown, place_lists.Item(shown, region, place, 0))
-            items[shown].exchanges += number
+            add(place, number)
     ranked = sorted(items.values(), key=lambda item: item.sort_key())
     # "Tamuning-Tumon-Harmon" is Tamuning again.
     return [item for item in ranked
             if not any(item.name.startswith(other.name + "-") for other in ranked)]
-
-
-def territory_name(name):
-    """Guam's and the Northern Marianas' villages as people name them: 'Dededo', not 'Dededo
-    Village'; abbreviations written out; the plain apostrophe of every other name."""
-    name = name.replace("\u2019", "'")
-    for suffix in (" Village", " village"):
-        if name.endswith(suffix):
-            name = name[:-len(suffix)]
-    return place_names.written_out(name) if place_names.abbreviations_in(name) else name
 
 
 # --- Texts ------------------------------------------------------------------------------------
@@ -233,6 +231,7 @@ class Context:
         self.places = places
         self.gazetteer = place_lists.Gazetteer(places)
         self.splits = municipal_splits.read_table()
+        self.towns = island_places.Towns(self.gazetteer, island_places.read_table())
         self.zone_norms = time_zones.region_zones(places)
         self.partners = overlays.partners({c: r for c, r in report.items()})
         self.place_of = {}

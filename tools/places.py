@@ -208,8 +208,8 @@ SLIVER = 0.1
 # seven of 323 gave Huntington Park, Bell and Cudahy an eighth on 310. Such a town is listed
 # only where a code holds at least this share of those rate centres.
 LOCATED_SLIVER = 0.25
-# A section of a Caribbean or territory town (GeoNames PPLX) is shown as the larger town within
-# this distance.
+# A section or locality of a Caribbean or territory town (GeoNames PPLX, PPLL) is shown as the
+# larger town within this distance.
 TOWN_SECTION_KM = 6
 # A section of a city (GeoNames PPLX) is shown as the largest city within this distance.
 SECTION_KM = 20
@@ -343,13 +343,15 @@ class Gazetteer:
         return max(near, key=lambda other: other.population, default=place)
 
     def town_of_section(self, place):
-        """A section of a Caribbean or territory town (New Kingston, Villa Francisca in Santo
-        Domingo, Kingstown Park) shown as the larger town it lies in; a section without one
-        near it stands (Guam's villages, which the gazetteer files as sections)."""
-        if place.feature != "PPLX":
+        """A section or locality of a Caribbean or territory town (New Kingston, Villa Francisca
+        in Santo Domingo, Kingstown Park, Bisee in Castries) shown as the larger town it lies
+        in; one without such a town near it stands (Guam's villages, which the gazetteer files
+        as sections)."""
+        if place.feature not in ("PPLX", "PPLL"):
             return place
         near = [other for other in self.by_region[self.scope(place)]
-                if other.feature not in ("PPLX", "") and other.population > place.population
+                if other.feature not in ("PPLX", "PPLL", "") and
+                other.population > place.population
                 and distance_km((place.lat, place.lon), (other.lat, other.lon)) <= TOWN_SECTION_KM]
         return max(near, key=lambda other: other.population, default=place)
 

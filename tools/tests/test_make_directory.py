@@ -163,7 +163,7 @@ class RulesTest(unittest.TestCase):
         self.assertEqual(md.place_lists.us_saint("Saint Clair Shores"), "St. Clair Shores")
         self.assertEqual(md.place_lists.us_saint("Sainte Genevieve"), "Ste. Genevieve")
         self.assertEqual(md.place_lists.us_saint("Saint Paul"), "Saint Paul")
-        self.assertEqual(md.territory_name("Saint John\u2019s"), "Saint John's")
+        self.assertEqual(md.island_places.shown_name("Saint John\u2019s"), "St. John's")
 
     def test_small_city_sections_are_shown_as_their_city(self):
         def section(name, population):
