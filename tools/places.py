@@ -290,11 +290,12 @@ class Gazetteer:
             key = (self.scope(place), place_names.name_key(place.name))
             if key in self.by_name and (place.holder or place) in self.by_name[key]:
                 continue
-            # A community's municipality stands beside a municipality of the community's name
-            # elsewhere in the region, and matching picks the one among the code's places: the
-            # rate centre Woodbury of 516 is the Town of Oyster Bay's hamlet, not the village of
-            # Woodbury in Orange County, 845's.
-            if key in self.by_name and not place.holder and not any(
+            # A US community's municipality stands beside a municipality of the community's
+            # name elsewhere in the state, and matching picks the one among the code's places:
+            # the rate centre Woodbury of 516 is the Town of Oyster Bay's hamlet, not the village
+            # of Woodbury in Orange County, 845's. (Puerto Rico's lines list its municipios, not
+            # rate centres: barrio Bayamón of Cidra is no name of Cidra.)
+            if key in self.by_name and not (place.holder and place.country == "US") and not any(
                     getattr(other, "locality", False) or other in holders[key]
                     for other in self.by_name[key]):
                 continue
