@@ -54,8 +54,9 @@ CLASSES = {
     "15 municipal splits": "municipalities of the split table missing from a line of their codes "
                            "with room, or shown on another code's line",
     "16 island towns": "Caribbean and Pacific lines showing a part of a town, a place that is "
-                       "no town, or a name other than the official one, or lacking a capital, "
-                       "seat or reviewed town while they have room",
+                       "no town, a name other than the official one, or a town with the figure "
+                       "of a region the table knows, or lacking a capital, seat or reviewed town "
+                       "while they have room",
     "17 no municipality": "US names shown as towns that stand for no census municipality "
                           "(parts of cities, localities, unmatched spellings)",
     "18 namesakes": "a municipality of another code's area shown for a community of the code's "
@@ -306,8 +307,9 @@ def check_island_towns(lines, context, problems):
     """The Caribbean's and the Pacific territories' lines, whose places are GeoNames' with the
     reviewed table: each shown place is the town it belongs to under the name the town is shown
     by (not Bisee, a locality of Castries, nor Lucaya, Freeport's suburb, nor "Saint George" for
-    St. George's); and the capitals, seats and reviewed towns are all listed where there is
-    room (the Sister Islands, Calliaqua, Nu'uuli)."""
+    St. George's), and carries no figure of a region (Rio Claro with Mayaro-Rio Claro's); and
+    the capitals, seats and reviewed towns are all listed where there is room (the Sister
+    Islands, Calliaqua, Nu'uuli)."""
     for line in lines:
         code = int(layout.code_of(line))
         place = context.place_of.get(code)
@@ -316,6 +318,7 @@ def check_island_towns(lines, context, problems):
         text = layout.city_text_of(line)
         shown = Parsed(text).items
         scope = "country:" + place.region
+        areas = island_places.area_figures(context.towns.rows, place.region)
         for name in shown:
             for found in context.gazetteer.candidates(name, scope):
                 town = context.towns.town_of(found)
@@ -323,11 +326,15 @@ def check_island_towns(lines, context, problems):
                     problems["16 island towns"].append(f"{code}: {name} is no town today")
                 elif as_shown(town[0]) != name:
                     problems["16 island towns"].append(f"{code}: {name} shown for {town[0]}")
+                elif town[1].population in areas:
+                    problems["16 island towns"].append(
+                        f"{code}: {name} carries {areas[town[1].population]}'s figure")
         if len(text) > layout.CITY_TEXT_LENGTH - 40:
             continue
         listed = set(shown)
         for found in context.gazetteer.by_region[scope]:
-            if found.feature not in island_places.SEATS and not context.towns.row(found):
+            if not context.towns.is_town(found) or (
+                    found.feature not in island_places.SEATS and not context.towns.row(found)):
                 continue
             town = context.towns.town_of(found)
             # "Tamuning" stands for "Tamuning-Tumon-Harmon", as the lines list it.

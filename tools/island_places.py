@@ -21,6 +21,15 @@ NO_TOWN = "none"
 # GeoNames features of a part of a town: sections (New Kingston) and localities (Bisee in
 # Castries).
 PARTS = {"PPLX", "PPLL"}
+# The table's year of a town whose GeoNames figure is another unit's or an older census's and
+# that has no census count of its own: it stands only as a seat or as an exchange's name, without
+# a figure (Rio Claro, which GeoNames gives its region's 35,650).
+NO_FIGURE = "none"
+# The table's year of a row that gives only the name, keeping GeoNames' figure.
+GEONAMES_FIGURE = "geonames"
+# The table's part_of of a unit above the towns (a region, a county, an agglomeration) whose
+# census figure no town may carry.
+AREA = "area"
 
 
 class Row:
@@ -31,6 +40,12 @@ class Row:
         self.region, self.name, self.gazetteer = region, name, gazetteer or name
         self.population = int(population) if population else 0
         self.year, self.part_of, self.source = year, part_of, source
+
+    def figure(self, gazetteer_figure):
+        """The figure the town is shown with: the table's, none, or GeoNames'."""
+        if self.year == NO_FIGURE:
+            return 0
+        return self.population or gazetteer_figure
 
 
 def key(name):
@@ -46,8 +61,17 @@ def read_table(path=TABLE):
     for record in csv.DictReader(lines):
         row = Row(*(record[field].strip() for field in (
             "region", "name", "gazetteer", "population", "year", "part_of", "source")))
-        rows[(row.region, key(row.gazetteer))] = row
+        # An area is no GeoNames place: Sangre Grande the region is not Sangre Grande the town.
+        place_key = AREA + ":" + key(row.name) if row.part_of == AREA else key(row.gazetteer)
+        rows[(row.region, place_key)] = row
     return rows
+
+
+def area_figures(rows, region):
+    """{census figure: area name} of a country's areas above the towns, as the table knows
+    them."""
+    return {row.population: row.name for (place_region, _), row in rows.items()
+            if place_region == region and row.part_of == AREA}
 
 
 def shown_name(name):
@@ -87,12 +111,15 @@ class Towns:
                 return self.town_of(town)
             return shown_name(place.name), place
         figured = copy.copy(place)
-        figured.population = row.population or place.population
+        figured.population = row.figure(place.population)
         return row.name, figured
 
     def is_town(self, place):
-        """Whether a place stands as a town: one with a figure, a seat, or one of the table's."""
+        """Whether a place stands as a town: one with a figure, a seat, or one of the table's
+        with a figure."""
         row = self.row(place)
-        if row:
-            return row.part_of != NO_TOWN
-        return place.population > 0 or place.feature in SEATS
+        if row and row.part_of == NO_TOWN:
+            return False
+        if row and row.year == NO_FIGURE:
+            return place.feature in SEATS
+        return bool(row) or place.population > 0 or place.feature in SEATS

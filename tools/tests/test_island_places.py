@@ -20,8 +20,8 @@ def place(name, country, lat, population, feature):
                                         str(population), feature, "America/St_Lucia"])
 
 
-def row(region, name, gazetteer="", population="", part_of=""):
-    return island_places.Row(region, name, gazetteer, population, "2010", part_of, "s")
+def row(region, name, gazetteer="", population="", part_of="", year="2010"):
+    return island_places.Row(region, name, gazetteer, population, year, part_of, "s")
 
 
 class TableTest(unittest.TestCase):
@@ -32,17 +32,30 @@ class TableTest(unittest.TestCase):
 
     def test_every_row_has_a_source_a_year_and_a_place_that_geonames_knows(self):
         gazetteer = place_lists.Gazetteer(source_files.read_gazetteer_places())
+        without_figure = {island_places.NO_FIGURE, island_places.GEONAMES_FIGURE}
         for (region, _), found in island_places.read_table().items():
             with self.subTest(row=found.name):
                 self.assertTrue(found.source)
                 scope = "country:" + region
+                if found.part_of == island_places.AREA:
+                    self.assertGreater(found.population, 0)
+                    continue
                 self.assertTrue(gazetteer.candidates(found.gazetteer, scope), found.gazetteer)
                 if found.part_of and found.part_of != island_places.NO_TOWN:
                     self.assertTrue(gazetteer.candidates(found.part_of, scope))
                     self.assertEqual(found.population, 0)
+                elif not found.part_of and found.year in without_figure:
+                    self.assertEqual(found.population, 0)
                 elif not found.part_of:
                     self.assertGreater(found.population, 0)
                     self.assertRegex(found.year, r"^(19|20)\d\d$")
+
+    def test_no_town_of_the_table_carries_an_area_figure(self):
+        rows = island_places.read_table()
+        for (region, _), found in rows.items():
+            if found.part_of != island_places.AREA and found.population:
+                with self.subTest(row=found.name):
+                    self.assertNotIn(found.population, island_places.area_figures(rows, region))
 
 
 class TownsTest(unittest.TestCase):
@@ -57,16 +70,25 @@ class TownsTest(unittest.TestCase):
     house = place("Guam Government House", "GU", 13.47, 0, "PPLG")
     plymouth = place("Plymouth", "MS", 16.70, 0, "PPLC")
     st_george = place("Saint George", "BM", 32.38, 1896, "PPL")
+    rio_claro = place("Rio Claro", "TT", 10.31, 35650, "PPLA")  # its region's figure
+    paradise = place("Paradise", "TT", 10.65, 15067, "PPL")  # another community's figure
+    koolbaai = place("Koolbaai", "SX", 18.04, 6000, "PPL")
     rows = {("BS", "lucaya"): row("BS", "Lucaya", part_of="Freeport"),
             ("VC", "calliaqua"): row("VC", "Calliaqua", population="636"),
             ("MS", "plymouth"): row("MS", "Plymouth", part_of=island_places.NO_TOWN),
-            ("BM", "saint george"): row("BM", "St. George's", "Saint George", "1802")}
+            ("BM", "saint george"): row("BM", "St. George's", "Saint George", "1802"),
+            ("TT", "rio claro"): row("TT", "Rio Claro", year=island_places.NO_FIGURE),
+            ("TT", "paradise"): row("TT", "Paradise", year=island_places.NO_FIGURE),
+            ("SX", "koolbaai"): row("SX", "Cole Bay", "Koolbaai",
+                                    year=island_places.GEONAMES_FIGURE),
+            ("TT", "area:mayaro rio claro"): row("TT", "Mayaro-Rio Claro", population="35650",
+                                                 part_of=island_places.AREA)}
 
-    def towns(self):
+    def towns(self, rows=None):
         everything = [self.castries, self.bisee, self.far, self.freeport, self.lucaya,
                       self.calliaqua, self.hamlet, self.seat, self.house, self.plymouth,
-                      self.st_george]
-        return island_places.Towns(place_lists.Gazetteer(everything), self.rows)
+                      self.st_george, self.rio_claro, self.paradise, self.koolbaai]
+        return island_places.Towns(place_lists.Gazetteer(everything), rows or self.rows)
 
     def test_parts_of_towns_are_shown_as_their_town(self):
         towns = self.towns()
@@ -85,10 +107,20 @@ class TownsTest(unittest.TestCase):
         self.assertEqual(towns.town_of(self.st_george)[0], "St. George's")
         self.assertIsNone(towns.town_of(self.plymouth))
 
+    def test_figures_of_another_level_are_dropped_and_names_alone_keep_geonames_figure(self):
+        towns = self.towns()
+        cases = [(self.rio_claro, "Rio Claro", 0), (self.paradise, "Paradise", 0),
+                 (self.koolbaai, "Cole Bay", 6000)]
+        for found, name, population in cases:
+            with self.subTest(place=found.name):
+                shown, town = towns.town_of(found)
+                self.assertEqual((shown, town.population), (name, population))
+
     def test_which_places_stand_as_towns(self):
         towns = self.towns()
         cases = [(self.calliaqua, True), (self.seat, True), (self.castries, True),
-                 (self.hamlet, False), (self.house, False), (self.plymouth, False)]
+                 (self.hamlet, False), (self.house, False), (self.plymouth, False),
+                 (self.rio_claro, True), (self.paradise, False), (self.koolbaai, True)]
         for found, expected in cases:
             with self.subTest(place=found.name):
                 self.assertIs(towns.is_town(found), expected)
@@ -106,10 +138,9 @@ class CheckTest(unittest.TestCase):
     """The check of the island lines finds the faults of each class in lines written before
     the table and rules, and none in the lines they give."""
 
-    def check(self, texts):
-        test = TownsTest()
-        towns = test.towns()
-        regions = {758: "LC", 242: "BS", 441: "BM", 784: "VC", 664: "MS"}
+    def check(self, texts, rows=None):
+        towns = TownsTest().towns(rows)
+        regions = {758: "LC", 242: "BS", 441: "BM", 784: "VC", 664: "MS", 868: "TT"}
         context = types.SimpleNamespace(
             place_of={code: types.SimpleNamespace(region=region)
                       for code, region in regions.items()},
@@ -132,6 +163,12 @@ class CheckTest(unittest.TestCase):
                                  "441: lacks St. George's",
                                  "784: lacks Calliaqua",
                                  "664: Plymouth is no town today"])
+
+    def test_a_town_with_its_regions_figure_is_found(self):
+        rows = dict(TownsTest.rows)
+        del rows[("TT", "rio claro")]  # a table that does not drop GeoNames' figure
+        found = self.check({868: "Trinidad and Tobago: Rio Claro"}, rows)
+        self.assertEqual(found, ["868: Rio Claro carries Mayaro-Rio Claro's figure"])
 
     def test_right_lines_pass(self):
         self.assertEqual(self.check({758: "Saint Lucia: Castries, Cul de Sac",
