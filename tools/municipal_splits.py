@@ -41,7 +41,8 @@ def read_rows(lines):
 def filed(items, area, rows, gazetteer, home_regions):
     """A code's ranked `items` with the table's municipalities filed by the table: one whose
     codes lie outside the code's `area` (the code and its overlays) leaves the list, one whose
-    codes lie in it stays or joins it, served in equal parts by each of its codes' areas."""
+    codes lie in it stays or joins it, served in equal parts by each of its codes' areas, or more
+    where the code's own rate centres serve more of it."""
     kept = [item for item in items
             if not (row := rows.get((place_names.name_key(item.name), item.region)))
             or row.codes & area]
@@ -54,7 +55,8 @@ def filed(items, area, rows, gazetteer, home_regions):
         if item is None:
             found = gazetteer.candidates(row.name, row.region)
             place = max(found, key=lambda p: p.population) if found else None
-            item = place_lists.Item(row.name, row.region, place, 0)
+            item = place_lists.Item(row.name, row.region, place, 0, share=0.0)
             kept.append(item)
-        item.share = share
+        # A town that the code's own rate centres already serve in the main keeps that share.
+        item.share = max(item.share, share)
     return sorted(kept, key=lambda item: item.sort_key(home_regions))
