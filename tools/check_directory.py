@@ -249,7 +249,7 @@ def check_shares(code, region, text, shown, context, problems):
         # namesakes (Derry Township of Dauphin and of Westmoreland County) any one may be the
         # place, and one that no rate centre names is placed by its position (check 12).
         municipal = [place for place in context.gazetteer.candidates(name, region)
-                     if getattr(place, "kind", "")]
+                     if place.kind or place.municipal]
         counts = [context.place_codes.get(id(place)) for place in municipal] or \
             [context.rate_centre_codes.get((place_names.name_key(name), region))]
         if all(by_code and located_places.share(by_code, serving) < place_lists.SLIVER
