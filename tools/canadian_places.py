@@ -45,8 +45,8 @@ SAME_NAME_RATIO = 0.9
 # Indian reserves ("Norway House 17", "Six Nations (Part) 40", "Tsuu T'ina Nation 145 (Sarcee
 # 145)") and unorganized areas ("Division No. 19, Unorganized", Newfoundland's "Division No. 1,
 # Subd. A", Prince Edward Island's "Lot 1", British Columbia's electoral areas "Metro Vancouver
-# A") are census subdivisions but no municipalities: they hold no town of their own. A rural municipality's number follows "No." ("Corman Park No.
-# 344").
+# A") are census subdivisions but no municipalities: they hold no town of their own. A rural
+# municipality's number follows "No." ("Corman Park No. 344").
 RESERVE_NUMBER = re.compile(r"(?<!No\.)(?: \(Part\))? \d+[A-Z]?\d*(?= \(|$)")
 NO_MUNICIPALITY = re.compile(RESERVE_NUMBER.pattern +
                              r"|\bFirst Nation$|\bUnorganized\b|, Subd\. |^Lot \d| [A-Z]$")
@@ -379,11 +379,14 @@ def placed_apart(table, towns, gazetteer):
         if not town.county.startswith(code[:4]):
             points[code[:4]].append(town)
     named = {(code[:2], key) for code in towns for key in table.by_code[code].name_keys()}
+    # A city across a provincial border stands at its town ("Lloydminster (Part)", Alberta's).
+    named |= {("", key) for code in towns for key in table.by_code[code].name_keys()}
     made = []
     for code, subdivision in sorted(table.by_code.items()):
+        province = "" if subdivision.name.endswith(" (Part)") else code[:2]
         if code in towns or code != subdivision.code or not subdivision.is_municipality() or \
                 not subdivision.people or \
-                any((code[:2], key) in named for key in subdivision.name_keys()):
+                any((province, key) in named for key in subdivision.name_keys()):
             continue
         around = points.get(code[:4]) or points.get(code[:2])
         if around:
