@@ -42,6 +42,10 @@ TOLD_APART = {"5915001": "Township of Langley", "5915002": "City of Langley",
 # A community whose name is the municipality's but for a letter or a mark ("Portugal Cove-St.
 # Phillip's") does not follow it in brackets.
 SAME_NAME_RATIO = 0.9
+# A community follows its municipality's name only where people know the place by it: where
+# GeoNames gives it at least this share of the municipality's people (Fort McMurray of Wood
+# Buffalo, Lindsay of Kawartha Lakes; not Bowmanville, one of Clarington's towns).
+KNOWN_SHARE = 0.2
 # Indian reserves ("Norway House 17", "Six Nations (Part) 40", "Tsuu T'ina Nation 145 (Sarcee
 # 145)") and unorganized areas ("Division No. 19, Unorganized", Newfoundland's "Division No. 1,
 # Subd. A", Prince Edward Island's "Lot 1", British Columbia's electoral areas "Metro Vancouver
@@ -244,9 +248,10 @@ def as_municipalities(gazetteer, shown_name, communities=COMMUNITIES):
     holders = CommunityHolders(table, towns)
     for place in unfiled:
         holder, sure = holders.holder(place)
-        place.locality, place.population = True, 0
         if holder:
             communities[holder.code].append((not sure, place))
+        else:
+            place.locality, place.population = True, 0
     added = []
     for code, members in communities.items():
         members.sort(key=lambda member: (member[0], -member[1].population))
@@ -336,15 +341,16 @@ def community_of(table, place):
 
 def municipality_at(subdivision, communities, sure=True):
     """A municipality that no point names, at its largest community, which follows its name
-    in brackets unless the name holds it (Chatham-Kent's Chatham); at the middle of
-    `communities` without a name in brackets where they are only guessed to be its (not
-    `sure`)."""
+    in brackets where people know the place by it (see KNOWN_SHARE) and the name does not hold
+    it (Chatham-Kent's Chatham); at the middle of `communities` without a name in brackets
+    where they are only guessed to be its (not `sure`)."""
     community = communities[0] if sure else middle(communities)
     place = community.__class__([subdivision.shown_name(), "CA", community.admin1,
                                  subdivision.code, community.lat, community.lon,
                                  subdivision.people, "PPL", community.zone])
     place.municipal = True
-    if sure and name_key(community.name) not in name_key(place.name) and \
+    known = community.population >= KNOWN_SHARE * subdivision.people
+    if sure and known and name_key(community.name) not in name_key(place.name) and \
             difflib.SequenceMatcher(None, name_key(community.name),
                                     name_key(place.name)).ratio() < SAME_NAME_RATIO:
         place.name = f"{place.name} ({community.name})"

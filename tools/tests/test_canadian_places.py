@@ -249,7 +249,10 @@ class DirectoryPlacesTest(unittest.TestCase):
                                    ("Glace Bay", "NS", "Cape Breton (Sydney)"),
                                    ("Lindsay", "ON", "Kawartha Lakes (Lindsay)"),
                                    ("Silver Berry", "AB", "Edmonton"),
-                                   ("Oakbank", "MB", "Springfield (Oakbank)"),
+                                   ("Oakbank", "MB", "Springfield"),
+                                   ("Bowmanville", "ON", "Clarington"),
+                                   ("Thornhill", "ON", "Vaughan"),
+                                   ("Simcoe", "ON", "Norfolk County"),
                                    ("Geraldton", "ON", "Greenstone"),
                                    ("Bloomfield", "ON", "Prince Edward County"),
                                    ("Chezzetcook", "NS", "Halifax")]:
