@@ -35,10 +35,18 @@ PROVINCE_CODES = {"01": "48", "02": "59", "03": "46", "04": "13", "05": "10", "0
 DOMINANT_SHARE = 0.9
 # Two municipalities of one name in one census division, told apart by their official names
 # (the table names both alike): the Township and the City of Langley, the District and the City
-# of North Vancouver, the District and the Town of Lunenburg (the town keeps its plain name).
+# of North Vancouver, the Districts and the Towns of Lunenburg, Shelburne, Yarmouth and Digby
+# (the towns keep their plain names).
 TOLD_APART = {"5915001": "Township of Langley", "5915002": "City of Langley",
               "5915046": "District of North Vancouver", "5915051": "City of North Vancouver",
-              "1206001": "District of Lunenburg", "1206006": "Lunenburg"}
+              "1206001": "District of Lunenburg", "1206006": "Lunenburg",
+              "1201006": "District of Shelburne", "1202004": "District of Yarmouth",
+              "1203004": "District of Digby"}
+# The province whose parishes are census subdivisions beside the towns of their names: of two
+# namesakes in one division the town is the one coded last (Statistics Canada codes a parish
+# before the town inside it: Beresford's parish 1315012, the town 1315015; Shediac's 1307016
+# and 1307052), whatever GeoNames' older figure of the town is nearer.
+PARISH_PROVINCE = "13"
 # A community whose name is the municipality's but for a letter or a mark ("Portugal Cove-St.
 # Phillip's") does not follow it in brackets.
 SAME_NAME_RATIO = 0.9
@@ -54,6 +62,9 @@ KNOWN_SHARE = 0.2
 RESERVE_NUMBER = re.compile(r"(?<!No\.)(?: \(Part\))? \d+[A-Z]?\d*(?= \(|$)")
 NO_MUNICIPALITY = re.compile(RESERVE_NUMBER.pattern +
                              r"|\bFirst Nation$|\bUnorganized\b|, Subd\. |^Lot \d| [A-Z]$")
+# The same, written in brackets after another name ("Pikwakanagan (Golden Lake 39)") or as an
+# electoral area's part ("Juan de Fuca (Part 1)").
+IN_BRACKETS = re.compile(r" \d+[A-Z]?\d*\)$|\(Part \d+\)$")
 # A community within this many radii of a municipality's town is a part of it (the radius of
 # a disc of the municipality's land area): Thornhill of Vaughan, Simcoe of Norfolk County; the
 # nearest in radii where several reach it.
@@ -95,7 +106,7 @@ class Subdivision:
         """Whether the subdivision is a municipality: no reserve or unorganized area (see
         NO_MUNICIPALITY)."""
         plain = re.sub(r" \([^)]*\)", "", self.name)
-        return not NO_MUNICIPALITY.search(plain)
+        return not NO_MUNICIPALITY.search(plain) and not IN_BRACKETS.search(self.name)
 
     def name_keys(self):
         keys = {name_key(part) for part in re.sub(r" \(Part\)$", "", self.name).split(" / ")}
@@ -162,8 +173,9 @@ class Subdivisions:
     def named(self, names, admin1, county, people):
         """The subdivision a point of these names is the town of: of its name in its census
         division (the first four digits of its GeoNames code), else the only one of its name in
-        its province. Of namesakes in one division (the town and the parish of Moncton), the one
-        whose count is nearest the point's own figure, else the largest. None where none is."""
+        its province. Of namesakes in one division, in New Brunswick the town (see
+        PARISH_PROVINCE), elsewhere the one whose count is nearest the point's own figure, else
+        the largest. None where none is."""
         province = PROVINCE_CODES.get(admin1, "")
         for name in names:
             found = self.by_name.get((province, name_key(name)), [])
@@ -177,6 +189,8 @@ class Subdivisions:
             if len(found) == 1:
                 return found[0]
             if found:
+                if len(county) >= 4 and found[0].code.startswith(PARISH_PROVINCE):
+                    return max(found, key=lambda s: s.code)
                 return min(found, key=lambda s: (abs(math.log((s.people + 1) / (people + 1)))
                                                  if people else -s.people, s.code))
         return None
@@ -369,9 +383,8 @@ def middle(points):
 def placed_apart(table, towns, gazetteer):
     """The municipalities that neither a point nor a community places, amid the points and towns
     of their census division (of their province where it has none): their codes follow from
-    that position. A namesake of a municipality that has a town (New
-    Brunswick's parish of Shediac beside the town) is left out: the town is the place of the
-    name."""
+    that position. A namesake of a municipality that has a town (New Brunswick's parish of
+    Shediac beside the town) is left out: the town is the place of the name."""
     points = collections.defaultdict(list)
     for place in gazetteer:
         if place.country == "CA":
@@ -384,15 +397,14 @@ def placed_apart(table, towns, gazetteer):
     for code, town in sorted(towns.items()):
         if not town.county.startswith(code[:4]):
             points[code[:4]].append(town)
-    named = {(code[:2], key) for code in towns for key in table.by_code[code].name_keys()}
+    named = {(code[:2], name_key(table.by_code[code].shown_name())) for code in towns}
     # A city across a provincial border stands at its town ("Lloydminster (Part)", Alberta's).
-    named |= {("", key) for code in towns for key in table.by_code[code].name_keys()}
+    named |= {("", key) for _, key in named}
     made = []
     for code, subdivision in sorted(table.by_code.items()):
         province = "" if subdivision.name.endswith(" (Part)") else code[:2]
         if code in towns or code != subdivision.code or not subdivision.is_municipality() or \
-                not subdivision.people or \
-                any((province, key) in named for key in subdivision.name_keys()):
+                not subdivision.people or (province, name_key(subdivision.shown_name())) in named:
             continue
         around = points.get(code[:4]) or points.get(code[:2])
         if around:

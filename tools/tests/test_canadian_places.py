@@ -22,6 +22,8 @@ ROWS = [
     ("Westmorland", "2021A00031307", "163949"),
     ("Moncton", "2021A00051307019", "10704"),
     ("Moncton", "2021A00051307022", "79470"),
+    ("Shediac", "2021A00051307016", "5144"),
+    ("Shediac", "2021A00051307052", "7535"),
     ("Greater Sudbury / Grand Sudbury", "2021A00053553005", "166004"),
     ("Lloydminster (Part)", "2021A00054810039", "19739"),
     ("Langley", "2021A00055915001", "132603"),
@@ -42,6 +44,8 @@ NAMED = [
     (("Moncton",), "04", "1307", 71889, "1307022"),  # the city, not the parish
     (("Moncton",), "04", "1307", 0, "1307022"),  # no figure: the larger
     (("Moncton",), "04", "", 11000, "1307019"),
+    # The town, coded after its parish, though GeoNames' older figure lies nearer the parish's.
+    (("Shediac",), "04", "1307", 6053, "1307052"),
     (("Greater Sudbury",), "08", "3553", 157857, "3553005"),
     (("Grand Sudbury",), "08", "", 0, "3553005"),
     (("Lloydminster",), "01", "4810039", 31400, "4810039"),
@@ -209,6 +213,9 @@ KINDS = [
     ("Shoal Lake 34B2", False, "Shoal Lake"), ("Division No. 19, Unorganized", False, None),
     ("Division No.  1, Subd. A", False, None), ("Lot 11 and Area", False, None),
     ("Metro Vancouver A", False, None), ("Chippewas of Rama First Nation", False, None),
+    ("Pikwakanagan (Golden Lake 39)", False, "Pikwakanagan"), ("Juan de Fuca (Part 1)", False,
+                                                               None),
+    ("Grande Prairie County No. 1", True, None), ("Lloydminster (Part)", True, "Lloydminster"),
 ]
 
 
