@@ -336,7 +336,8 @@ class Context:
         hold, counted over every rate centre of the municipality `place` that it was matched to
         (Lower Paxton's, Colonial Park's and Linglestown's alike); 1 for a place that no code's
         exchanges name (one set by hand)."""
-        by_code = self.place_codes.get(id(place)) or \
+        own = place is not None and place.region == key[1]
+        by_code = (self.place_codes.get(id(place)) if own else None) or \
             self.rate_centre_codes.get((place_names.name_key(key[0]), key[1]))
         return located_places.share(by_code, serving) if by_code else 1.0
 
@@ -395,7 +396,9 @@ def municipal_exchanges(matched, rate_centre_codes):
     seen = {}
     for found in matched.values():
         for (name, region), place in found.items():
-            if place is not None and (place.kind or place.municipal):
+            # (a city across a provincial border keeps each side's own: Lloydminster)
+            if place is not None and (place.kind or place.municipal) and \
+                    region == place.region:
                 seen.setdefault((place_names.name_key(name), region), place)
     by_place = collections.defaultdict(collections.Counter)
     for key, place in seen.items():
