@@ -18,6 +18,7 @@ import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import canadian_places  # noqa: E402
 import city_parts  # noqa: E402
 import dates  # noqa: E402
 import island_places  # noqa: E402
@@ -63,8 +64,15 @@ CLASSES = {
                     "own of the same name",
     "19 thin placed towns": "towns placed by position on a code that holds less than a quarter "
                             "of the rate centres nearest to them",
+    "20 Canadian places": "Canadian places shown that are no census subdivision of their "
+                          "province, or shown twice; census subdivisions of 20,000 or more on "
+                          "no line of their province, or among the largest of a province with "
+                          "one code missing from its line",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
+# A code that is the only one of its provinces lists at least their this many largest
+# municipalities.
+PROVINCE_TOP = 15
 # A directory record as the lookup reads it: country, region, code and city text in their columns.
 RECORD = re.compile(
     f"[A-Z. ]{{{layout.COUNTRY_LENGTH}}}[A-Z]{{{layout.REGION_LENGTH}}}"
@@ -75,12 +83,16 @@ ZONE_WORD = re.compile(r"\b(Newfoundland|Atlantic|Eastern|Central|Mountain|Pacif
                        r"Hawaii-Aleutian|Hawaii|Samoa|Chamorro)\b")
 
 
+REGION_TAG = re.compile(r" \(([A-Z]{2})\)$")
+
+
 class Parsed:
     """The parts of a geographic city text: items, partners and zone words."""
 
     def __init__(self, text):
         parts = text.split("; ")
         self.partners, self.zones, self.items, self.foreign = set(), set(), [], set()
+        self.written = []
         for part in parts:
             if part.startswith(("overlay ", "same service ")):
                 self.partners = {int(c) for c in re.findall(r"\d{3}", part)}
@@ -90,6 +102,7 @@ class Parsed:
                 continue
             elif not self.items:
                 names = part.split(": ", 1)[-1]
+                self.written = names.split(", ")
                 self.items = [re.sub(r" \([A-Z]{2}\)$", "", name) for name in names.split(", ")]
                 self.foreign = {re.sub(r" \([A-Z]{2}\)$", "", name) for name in names.split(", ")
                                 if re.search(r" \([A-Z]{2}\)$", name)}
@@ -209,6 +222,66 @@ def check_cities(lines, context, entries, problems):
             problems["6 stub lists"].append(f"area {sorted(area)}: places per code {sizes}")
 
 
+def canadian_items(line):
+    """[(name, region)] of the places of a Canadian line: each in the region that follows it in
+    brackets, else the line's; without a community in brackets after a municipality's name."""
+    region = layout.region_of(line)
+    found = []
+    for name in Parsed(layout.city_text_of(line)).written:
+        tag = REGION_TAG.search(name)
+        name = REGION_TAG.sub("", name)
+        found.append((re.sub(r" \([^)]*\)$", "", name), tag[1] if tag else region))
+    return found
+
+
+def check_canadian_places(lines, context, problems):
+    """Canada's places are its census subdivisions, each once, by its own name (or its official
+    form, see places.SHOWN_NAMES); the large ones are listed (see PROVINCE_TOP)."""
+    key = canadian_places.name_key
+    provinces = {province: regions.CANADIAN_ADMIN1[admin1]
+                 for admin1, province in canadian_places.PROVINCE_CODES.items()}
+    names, largest = collections.defaultdict(set), collections.defaultdict(dict)
+    for subdivision in canadian_places.read_subdivisions().values():
+        region = provinces[subdivision.code[:2]]
+        names[region] |= subdivision.name_keys() | {key(subdivision.shown_name())}
+        if subdivision.is_municipality():
+            found = largest[region].get(key(subdivision.shown_name()), ("", 0))
+            if subdivision.people > found[1]:
+                largest[region][key(subdivision.shown_name())] = (subdivision.shown_name(),
+                                                                   subdivision.people)
+    official = {(key(shown), region): key(name)
+                for (name, region), shown in place_lists.SHOWN_NAMES.items()}
+    listed = collections.defaultdict(set)
+    for line in lines:
+        if layout.region_of(line) not in names:
+            continue
+        code = int(layout.code_of(line))
+        items = [(key(name), region) for name, region in canadian_items(line)]
+        for twice in sorted({item for item in items if items.count(item) > 1}):
+            problems["20 Canadian places"].append(f"{code}: {twice[0]} shown twice")
+        items += [(official[item], item[1]) for item in items if item in official]
+        for name, region in canadian_items(line):
+            if key(name) not in names[region] and (key(name), region) not in official:
+                problems["20 Canadian places"].append(f"{code}: {name} ({region}) is no census "
+                                                      f"subdivision of its province")
+        for item in items:
+            listed[item[1]].add(item[0])
+        place = context.place_of.get(code)
+        if place and all(context.sole_code_of_region(code, r) for r in place.regions):
+            top = sorted(((people, name, r, k) for r in place.regions
+                          for k, (name, people) in largest[r].items()), reverse=True)
+            for people, name, region, k in top[:PROVINCE_TOP]:
+                if (k, region) not in items:
+                    problems["20 Canadian places"].append(
+                        f"{code}: {name} ({region}, {people:,}), one of the {PROVINCE_TOP} "
+                        f"largest of its code's provinces, missing")
+    for region, found in sorted(largest.items()):
+        for k, (name, people) in sorted(found.items()):
+            if people >= 20000 and k not in listed[region]:
+                problems["20 Canadian places"].append(f"{name} ({region}, {people:,}) is on no "
+                                                      f"line of its province")
+
+
 def check_sisters(lines, report, problems):
     """Each non-geographic code lists every other code in service with the same service (its
     report SERVICE, else NOTES): the same set on every one of them."""
@@ -263,7 +336,7 @@ def check_shares(code, region, text, shown, context, problems):
         # namesakes (Derry Township of Dauphin and of Westmoreland County) any one may be the
         # place, and one that no rate centre names is placed by its position (check 12).
         municipal = [place for place in context.gazetteer.candidates(name, region)
-                     if getattr(place, "kind", "")]
+                     if place.kind or place.municipal]
         counts = [context.place_codes.get(id(place)) for place in municipal] or \
             [context.rate_centre_codes.get((place_names.name_key(name), region))]
         if all(by_code and located_places.share(by_code, serving) < place_lists.SLIVER
@@ -458,6 +531,7 @@ def main(argv=None):
     check_sisters(cities, report, problems)
     check_splits(cities, context, problems)
     check_island_towns(cities, context, problems)
+    check_canadian_places(cities, context, problems)
     metro_file = read_lines(args.data / "metro.txt", problems)
     check_metro(metro_file, metro_result, problems)
     check_metro_lines(metro_file, context, rate_centre_places, problems)

@@ -7,11 +7,12 @@ import place_names
 
 
 def parts_of_towns(places):
-    """{(region, name key): the municipality's name} of the US communities (the gazetteer's
-    localities and the strong-MCD states' census designated places) that a census municipality
-    holds, leaving out names that a municipality of the region bears too."""
+    """{(region, name key): the municipality's name} of the communities (the gazetteer's
+    localities, the strong-MCD states' census designated places, Canada's communities) that a
+    census municipality holds, leaving out names that a municipality of the region bears too
+    (Lincoln, Ontario, beside Waterloo's Lincoln)."""
     municipal = {(place.region, place_names.name_key(place.name)) for place in places
-                 if place.kind}
+                 if place.kind or place.municipal}
     parts = {}
     for place in places:
         key = (place.region, place_names.name_key(place.name))

@@ -121,7 +121,30 @@ def area_items(code, context):
     if not items and context.sole_code_of_region(code, place.region):
         items = [place_lists.Item(p.name, p.region, p, 0)
                  for p in context.gazetteer.largest(place.region)]
+    if place.country == "CANADA":
+        items = municipal_items(code, items, context)
     return items
+
+
+def municipal_items(code, items, context):
+    """A Canadian code's places as municipalities only: a community that no municipality is
+    known to hold, or a rate centre that no place bears, is no town; each municipality once.
+    A code that is the only one of its provinces (with its overlays) lists all their
+    municipalities, largest first."""
+    regions_of_code = context.place_of[code].regions
+    shown, seen = [], set()
+    sole = all(context.sole_code_of_region(code, region) for region in regions_of_code)
+    extra = [place_lists.Item(p.name, p.region, p, 0) for p in context.places
+             if p.municipal and p.region in regions_of_code] if sole else []
+    for item in sorted(items + extra, key=lambda item: item.sort_key(regions_of_code)):
+        canadian = item.region in regions.CANADIAN_ADMIN1.values()
+        if canadian and not (item.place and item.place.municipal):
+            continue
+        key = id(item.place) if canadian else id(item)
+        if key not in seen and (item.name, item.region) not in seen:
+            seen |= {key, (item.name, item.region)}
+            shown.append(item)
+    return shown
 
 
 def territory_items(region, counts, towns):
@@ -258,6 +281,7 @@ class Context:
                     spot = (found[0].lat, found[0].lon)
                     self.territory[found[0].region].append((code, spot))
                     self.sure_points[code].append(spot)
+        name_municipalities(self.gazetteer, self.rate_centre_codes)
         self._serving = {}
         self.matched = {}
         centres = located_places.RateCentres()
@@ -311,7 +335,8 @@ class Context:
         hold, counted over every rate centre of the municipality `place` that it was matched to
         (Lower Paxton's, Colonial Park's and Linglestown's alike); 1 for a place that no code's
         exchanges name (one set by hand)."""
-        by_code = self.place_codes.get(id(place)) or \
+        own = place is not None and place.region == key[1]
+        by_code = (self.place_codes.get(id(place)) if own else None) or \
             self.rate_centre_codes.get((place_names.name_key(key[0]), key[1]))
         return located_places.share(by_code, serving) if by_code else 1.0
 
@@ -349,13 +374,30 @@ class Context:
         return same <= self.partners[code]
 
 
+def name_municipalities(gazetteer, rate_centre_codes):
+    """Files each Canadian rate centre that no place bears under the one municipality of its
+    province whose name begins with it (Bradford of Bradford West Gwillimbury), which GeoNames
+    lacks."""
+    canadian = set(regions.CANADIAN_ADMIN1.values())
+    for key, region in sorted(rate_centre_codes):
+        if region not in canadian or gazetteer.candidates(key, region):
+            continue
+        found = [place for place in gazetteer.by_region[region] if place.municipal and
+                 place_names.name_key(place.name).startswith(key + " ")]
+        if len(found) == 1:
+            gazetteer.by_name[(region, key)].append(found[0])
+
+
 def municipal_exchanges(matched, rate_centre_codes):
-    """{id(place): exchanges by code} of the US municipalities that hold the communities rate
-    centres are named after: the exchanges of every rate centre matched to the municipality."""
+    """{id(place): exchanges by code} of the census municipalities that hold the communities
+    rate centres are named after: the exchanges of every rate centre matched to the
+    municipality (Halton Hills' of Georgetown, 905, and of Acton, 519)."""
     seen = {}
     for found in matched.values():
         for (name, region), place in found.items():
-            if place is not None and getattr(place, "kind", ""):
+            # (a city across a provincial border keeps each side's own: Lloydminster)
+            if place is not None and (place.kind or place.municipal) and \
+                    region == place.region:
                 seen.setdefault((place_names.name_key(name), region), place)
     by_place = collections.defaultdict(collections.Counter)
     for key, place in seen.items():

@@ -23,6 +23,9 @@ PLACES = SOURCES / "geonames-places.tsv"
 GEOCODING_FIXES = {"British Colombia": "British Columbia"}
 # Errors of the GeoNames extract: (name, country, admin1, population) -> corrected fields.
 PLACE_FIXES = {
+    # The time-zone database links Coral Harbour's own zone to Atikokan's; the place keeps it,
+    # which names Southampton Island (Nunavut), not Atikokan (Ontario), in a code's text.
+    ("Coral Harbour", "CA", "14", "0"): {"zone": "America/Coral_Harbour"},
     # Jackson Township (Ocean County, 54,856 people) sits in GeoNames at a spot in Camden County.
     ("Jackson", "US", "NJ", "54856"): {"admin2": "029", "lat": "40.1060", "lon": "-74.3600"},
     # Voorhees Township (Camden County, 29,131 people) sits in GeoNames at a spot in Somerset
@@ -185,7 +188,7 @@ def read_gazetteer_places(path=PLACES):
             fields[0] = place_names.without_status(fields[0]).replace("`", "'")
             fix = PLACE_FIXES.get((fields[0], fields[1], fields[2], fields[6]), {})
             for index, key in ((3, "admin2"), (4, "lat"), (5, "lon"), (6, "population"),
-                               (7, "feature")):
+                               (7, "feature"), (8, "zone")):
                 fields[index] = fix.get(key, fields[index])
             places.append(GazetteerPlace(fields))
     return places + [GazetteerPlace(list(fields)) for fields in PLACE_ADDITIONS]

@@ -22,6 +22,8 @@ ROWS = [
     ("Westmorland", "2021A00031307", "163949"),
     ("Moncton", "2021A00051307019", "10704"),
     ("Moncton", "2021A00051307022", "79470"),
+    ("Shediac", "2021A00051307016", "5144"),
+    ("Shediac", "2021A00051307052", "7535"),
     ("Greater Sudbury / Grand Sudbury", "2021A00053553005", "166004"),
     ("Lloydminster (Part)", "2021A00054810039", "19739"),
     ("Langley", "2021A00055915001", "132603"),
@@ -42,6 +44,8 @@ NAMED = [
     (("Moncton",), "04", "1307", 71889, "1307022"),  # the city, not the parish
     (("Moncton",), "04", "1307", 0, "1307022"),  # no figure: the larger
     (("Moncton",), "04", "", 11000, "1307019"),
+    # The town, coded after its parish, though GeoNames' older figure lies nearer the parish's.
+    (("Shediac",), "04", "1307", 6053, "1307052"),
     (("Greater Sudbury",), "08", "3553", 157857, "3553005"),
     (("Grand Sudbury",), "08", "", 0, "3553005"),
     (("Lloydminster",), "01", "4810039", 31400, "4810039"),
@@ -153,21 +157,44 @@ class MunicipalitiesTest(unittest.TestCase):
         gazetteer = [calgary, edmonton, town, village, neighbourhood, loose, lindsay, keswick]
         added = canadian_places.as_municipalities(gazetteer, lambda name, region: name, None)
         self.assertEqual((calgary.population, edmonton.population), (1306784, 1010899))
-        self.assertEqual(sorted((p.name, p.population, p.county) for p in added),
-                         [("Kawartha Lakes (Lindsay)", 79247, "3516010"),
-                          ("Wood Buffalo (Fort McMurray)", 72326, "4816037")])
-        self.assertEqual((added[0].lat, added[0].lon), (town.lat, town.lon))
-        wood_buffalo = next(p for p in added if p.county == "4816037")
+        by_code = {p.county: p for p in added}
+        self.assertEqual([(by_code[code].name, by_code[code].population) for code in
+                          ("3516010", "4816037")],
+                         [("Kawartha Lakes (Lindsay)", 79247),
+                          ("Wood Buffalo (Fort McMurray)", 72326)])
+        self.assertEqual((by_code["4816037"].lat, by_code["4816037"].lon), (town.lat, town.lon))
+        wood_buffalo = by_code["4816037"]
         for community, holder in ((town, wood_buffalo), (village, wood_buffalo),
-                                  (neighbourhood, edmonton)):
+                                  (neighbourhood, edmonton), (loose, None), (keswick, None)):
             with self.subTest(community=community.name):
                 self.assertIs(community.holder, holder)
                 self.assertTrue(community.locality)
                 self.assertEqual(community.population, 0)
-        for place, people in ((loose, 50), (keswick, 21000)):
-            with self.subTest(place=place.name):
-                self.assertFalse(place.locality)
-                self.assertEqual(place.population, people)
+        # Every other municipality stands without a point of its own; no reserve does.
+        self.assertEqual(by_code["3519070"].name, "Georgina")
+        self.assertNotIn("3519076", by_code)  # Chippewas of Georgina Island First Nation
+        self.assertNotIn("4622058", by_code)  # Norway House 17
+
+    def test_communities_by_position(self):
+        """Thornhill lies in Vaughan's reach; Keswick and Mount Albert in York's only large
+        municipality without a point of its name, Georgina, which stands amid them without
+        a name in brackets."""
+        york = [point(name, "3519", 0, "08") for name in (
+            "Aurora", "Markham", "Newmarket", "King", "Richmond Hill", "Whitchurch-Stouffville",
+            "East Gwillimbury")]
+        vaughan = point("Vaughan", "3519", 0, "08")
+        vaughan.lat, vaughan.lon = 43.8361, -79.49827
+        thornhill = point("Thornhill", "3519", 0, "08")
+        thornhill.lat, thornhill.lon = 43.815, -79.4242
+        keswick, albert = point("Keswick", "3519", 21000, "08"), point("Mount Albert", "3519",
+                                                                         0, "08")
+        keswick.lat, keswick.lon, albert.lat, albert.lon = 44.25, -79.47, 44.13, -79.32
+        added = canadian_places.as_municipalities(
+            york + [vaughan, thornhill, keswick, albert], lambda name, region: name, None)
+        georgina = next(p for p in added if p.county == "3519070")
+        self.assertIs(thornhill.holder, vaughan)
+        self.assertEqual((keswick.holder, albert.holder), (georgina, georgina))
+        self.assertEqual((georgina.name, georgina.lat), ("Georgina", 44.19))
 
     def test_own_name_before_former_name(self):
         former, own = point("Asbestos", "", 6486, "10"), point("Val-des-Sources", "", 0, "10")
@@ -176,6 +203,30 @@ class MunicipalitiesTest(unittest.TestCase):
             None)
         self.assertIs(former.holder, own)
         self.assertEqual(own.population, 7088)
+
+
+# Subdivision names -> whether they are municipalities, and the name shown.
+KINDS = [
+    ("Clarington", True, "Clarington"), ("Corman Park No. 344", True, "Corman Park No. 344"),
+    ("Eskasoni 3", False, "Eskasoni"), ("Six Nations (Part) 40", False, "Six Nations"),
+    ("Tsuu T'ina Nation 145 (Sarcee 145)", False, "Tsuu T'ina Nation"),
+    ("Shoal Lake 34B2", False, "Shoal Lake"), ("Division No. 19, Unorganized", False, None),
+    ("Division No.  1, Subd. A", False, None), ("Lot 11 and Area", False, None),
+    ("Metro Vancouver A", False, None), ("Chippewas of Rama First Nation", False, None),
+    ("Pikwakanagan (Golden Lake 39)", False, "Pikwakanagan"), ("Juan de Fuca (Part 1)", False,
+                                                               None),
+    ("Grande Prairie County No. 1", True, None), ("Lloydminster (Part)", True, "Lloydminster"),
+]
+
+
+class KindsTest(unittest.TestCase):
+    def test_municipalities_and_their_names(self):
+        for name, municipal, shown in KINDS:
+            with self.subTest(name=name):
+                subdivision = canadian_places.Subdivision("3500000", name, 1)
+                self.assertEqual(subdivision.is_municipality(), municipal)
+                if shown:
+                    self.assertEqual(subdivision.shown_name(), shown)
 
 
 class DirectoryPlacesTest(unittest.TestCase):
@@ -205,7 +256,10 @@ class DirectoryPlacesTest(unittest.TestCase):
                                    ("Glace Bay", "NS", "Cape Breton (Sydney)"),
                                    ("Lindsay", "ON", "Kawartha Lakes (Lindsay)"),
                                    ("Silver Berry", "AB", "Edmonton"),
-                                   ("Oakbank", "MB", "Springfield (Oakbank)"),
+                                   ("Oakbank", "MB", "Springfield"),
+                                   ("Bowmanville", "ON", "Clarington"),
+                                   ("Thornhill", "ON", "Vaughan"),
+                                   ("Simcoe", "ON", "Norfolk County"),
                                    ("Geraldton", "ON", "Greenstone"),
                                    ("Bloomfield", "ON", "Prince Edward County"),
                                    ("Chezzetcook", "NS", "Halifax")]:

@@ -163,13 +163,23 @@ SISTERS = [
 ]
 QC_NAMES = "Commission de toponymie du Qu\u00e9bec, official municipality names"
 NB_NAMES = "Government of New Brunswick, local governments and their official names"
+CSD = "Statistics Canada, 2021 Census: a community of the census subdivision "
 # Places as their official names write them: (code, name shown, reference).
 NAMES = [
+    # Census subdivisions that no gazetteer point bears (Statistics Canada, 2021 Census).
+    (905, "Clarington", "Statistics Canada, 2021 Census: Clarington, 101,427"),
+    (905, "Haldimand County", "Statistics Canada, 2021 Census: Haldimand County, 49,216"),
+    (519, "Lakeshore", "Statistics Canada, 2021 Census: Lakeshore, 40,410"),
+    (204, "St. Clements", "Statistics Canada, 2021 Census: St. Clements, 11,586"),
+    (403, "Rocky View County", "Statistics Canada, 2021 Census: Rocky View County, 41,028"),
+    (306, "Corman Park No. 344", "Statistics Canada, 2021 Census: Corman Park No. 344, 8,909"),
+    (867, "Arviat", "Statistics Canada, 2021 Census: Arviat, 2,864"),
     (757, "Chincoteague", "US Census: Chincoteague town (the rate centre 'Chincoteague Island')"),
     (450, "Saint-Lin\u2013Laurentides", QC_NAMES), (418, "Thetford Mines", QC_NAMES),
     (418, "Pont-Rouge", QC_NAMES),
     (819, "Val-des-Sources", QC_NAMES + " (Asbestos renamed in 2020)"),
-    (506, "Cap-Pel\u00e9", NB_NAMES), (506, "Miramichi", NB_NAMES),
+    (506, "Tracadie", NB_NAMES + " (the regional municipality formed in 2014 round "
+     "Tracadie-Sheila)"), (506, "Miramichi", NB_NAMES),
     (418, "Saguenay", QC_NAMES + " (Chicoutimi, Jonqui\u00e8re and La Baie merged in 2002)"),
     (907, "Utqiagvik", "City of Utqia\u0121vik, named Barrow until 2016"),
     (306, "Lloydminster", "City of Lloydminster, on the Alberta-Saskatchewan border"),
@@ -181,6 +191,14 @@ NAMES = [
 # Names a code's text must not show: parts of a city shown as places of their own, and places
 # outside the code's area: (code, name, reference).
 NOT_SHOWN = [
+    # Communities of Canadian municipalities (Statistics Canada, 2021 census subdivisions), and
+    # a former town merged into a newer one.
+    (905, "Bowmanville", CSD + "Clarington"), (905, "Thornhill", CSD + "Vaughan and Markham"),
+    (905, "Mount Albert", CSD + "East Gwillimbury"), (905, "Keswick", CSD + "Georgina"),
+    (905, "Dunnville", CSD + "Haldimand County"), (905, "Port Perry", CSD + "Scugog"),
+    (519, "Simcoe", CSD + "Norfolk County"), (519, "New Hamburg", CSD + "Wilmot"),
+    (519, "Dorchester", CSD + "Thames Centre"), (519, "Paris", CSD + "Brant"),
+    (506, "Tracadie-Sheila", "merged into the Regional Municipality of Tracadie in 2014"),
     (514, "Verdun", "Ville de Montr\u00e9al: Verdun and Saint-Laurent are boroughs since 2002"),
     (514, "Saint-Laurent", "Ville de Montr\u00e9al: boroughs of Montr\u00e9al"),
     (613, "Orl\u00e9ans", "City of Ottawa: Orl\u00e9ans is part of Ottawa since 2001"),
