@@ -24,10 +24,15 @@ mkdir "$root/source"
 git archive "$rev" | tar -x -C "$root/source"
 
 # variant NAME FILE PERL-EDIT [FILE PERL-EDIT]...: the sources with the edits, built as NAME; each
-# edit must change its file.
+# edit must change its file. The program is built, or the minimal window where `minimal=1` is set.
 built=()
+executables=()
 variant() {
-  local name=$1 source=$root/$1-source
+  local name=$1 source=$root/$1-source target=vantrel-area-code
+  local executable=window/win32/vantrel-area-code.exe
+  if [ "${minimal:-}" = 1 ]; then
+    target=minimal_native_window executable=bench/minimal_native_window.exe
+  fi
   shift
   rm -rf "$source"
   cp -r "$root/source" "$source"
@@ -40,8 +45,9 @@ variant() {
     fi
     shift 2
   done
-  windows_release "$source" "$root/$name" vantrel-area-code
+  windows_release "$source" "$root/$name" "$target"
   built+=("$name")
+  executables+=("$root/$name/$executable")
 }
 windows_release "$root/source" "$root/program" vantrel-area-code minimal_native_window
 # No accessible names: no subclass on the controls, and no COM or accessibility libraries.
@@ -64,13 +70,17 @@ variant without-dpi-awareness window/win32/vantrel-area-code.manifest \
 variant without-fonts window/win32/fonts.cpp 's/(HFONT CreateDialogFont\([^)]*\) \{)/$1\n  return nullptr;/'
 # The system's default icon in the title bar.
 variant without-icon window/win32/form1.cpp 's/::LoadIconW\(windowClass.hInstance, L"IDI_ICON1"\)/nullptr/'
+# The minimal window that only loads comctl32: what the library costs by being loaded at all,
+# which every program of common controls 6 pays, whatever controls it makes.
+minimal=1 variant minimal-loading-comctl32 bench/minimal_native_window.cpp \
+  's/^(  WNDCLASSW windowClass\{\};)/  LoadLibraryW(L"comctl32.dll");\n$1/m'
 
 prefix=$root/wine-bench-prefix
 source bench/wine_session.sh
 launchers=("$(wine_launcher minimal_native_window "$root/program/bench/minimal_native_window.exe")"
            "$(wine_launcher program "$root/program/window/win32/vantrel-area-code.exe")")
-for name in "${built[@]}"; do
-  launchers+=("$(wine_launcher "$name" "$root/$name/window/win32/vantrel-area-code.exe")")
+for i in "${!built[@]}"; do
+  launchers+=("$(wine_launcher "${built[i]}" "${executables[i]}")")
 done
 # Without the metro list: the program in a folder whose metro.txt is empty.
 mkdir "$work/empty-metro"
