@@ -189,7 +189,7 @@ std::string ReferenceNumberText(double value) {
   std::string text = p.negative ? "-" : "";
   if (p.exponent < -5 || p.exponent > 14) {
     text += p.digits[0];
-    if (p.digits.size() > 1) text += "." + p.digits.substr(1);
+    if (p.digits.size() > 1) text.append(".").append(p.digits, 1);
     char exponent[16];
     std::snprintf(exponent, sizeof exponent, "E%c%02d", p.exponent < 0 ? '-' : '+',
                   std::abs(p.exponent));
@@ -207,7 +207,7 @@ std::string ReferenceNumberText(double value) {
   }
   text += digits.substr(0, static_cast<std::size_t>(point));
   if (digits.size() > static_cast<std::size_t>(point)) {
-    text += "." + digits.substr(static_cast<std::size_t>(point));
+    text.append(".").append(digits, static_cast<std::size_t>(point));
   }
   return text;
 }
