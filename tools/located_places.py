@@ -156,10 +156,10 @@ def share(counts, codes):
 
 def unnamed_towns(places, named, rate_centre_keys):
     """The places to place by position: towns of MIN_POPULATION or more that no rate centre of
-    their region names (a US municipality: that no rate centre was matched to) or was matched to (`named`: ids of matched places; `rate_centre_keys`:
-    (name key, region) of every rate centre), that are no part of a merged city (they are known
-    by another name), no New York City neighbourhood, and carry no figure copied from a
-    neighbour."""
+    their region names (a US municipality: that no rate centre was matched to) or was matched
+    to (`named`: ids of matched places; `rate_centre_keys`: (name key, region) of every rate
+    centre), that are no part of a merged city (they are known by another name), no New York
+    City neighbourhood, and carry no figure copied from a neighbour."""
     large = [p for p in places if p.country in ("US", "CA") and p.feature in TOWN_FEATURES
              and p.population >= (MIN_MUNICIPAL_POPULATION if municipality(p) else MIN_POPULATION)]
     by_region = collections.defaultdict(list)
