@@ -5,6 +5,7 @@
 
 import bisect
 import collections
+import csv
 import json
 import math
 import pathlib
@@ -16,6 +17,9 @@ COUSUB_GAZETTEER = SOURCES / "2025_Gaz_cousubs_national.txt"
 COUNTY_GAZETTEER = SOURCES / "2025_Gaz_counties_national.txt"
 PLACE_PEOPLE = SOURCES / "acs5-2023-B01003-place.json"
 COUSUB_PEOPLE = SOURCES / "acs5-2023-B01003-county-subdivision.json"
+# Municipalities incorporated after the population table's years, each with the census
+# designated places it took in whole (see new_municipality_people).
+NEW_MUNICIPALITIES = pathlib.Path(__file__).resolve().parent / "new_municipalities.csv"
 PEOPLE_COLUMN = "B01003_001E"
 
 # The states whose towns and townships are general-purpose governments that cover the whole
@@ -188,6 +192,7 @@ def municipalities():
     cousub_people = read_people(COUSUB_PEOPLE, lambda row: row[-3] + row[-2] + row[-1])
     place_rows, cousub_rows = read_gazetteer(PLACE_GAZETTEER), read_gazetteer(COUSUB_GAZETTEER)
     renamed = renamed_people(place_rows, cousub_rows)
+    place_people.update(new_municipality_people(place_people, place_rows))
     for rows, people in ((place_rows, place_people), (cousub_rows, cousub_people)):
         for row in rows:
             if row["GEOID"] not in people:
@@ -236,6 +241,24 @@ def renamed_people(place_rows, cousub_rows):
                 key = renamed_key(states[geoid(row)[:2]], row[0].split(",")[0])
                 figures[key].add(max(int(row[column] or 0), 0))
     return {key: found.pop() for key, found in figures.items() if len(found) == 1}
+
+
+def new_municipality_people(place_people, place_rows):
+    """{GEOID: people} of the municipalities incorporated after the population table's years
+    (St. George, Louisiana, 2024), which it has no figure of: the sum of its figures of the
+    census designated places that each took in whole. That counts the people of those places
+    only, so it is at most the municipality's; a CDP still in the gazetteer was not taken in."""
+    live = {row["GEOID"] for row in place_rows}
+    found = {}
+    with open(NEW_MUNICIPALITIES, encoding="utf-8", newline="") as source:
+        for row in csv.DictReader(source):
+            parts = row["census_designated_places"].split()
+            if row["geoid"] in place_people or row["geoid"] not in live or \
+                    any(part in live or part not in place_people for part in parts):
+                raise ValueError(f"{NEW_MUNICIPALITIES.name}: {row['name']} is no new "
+                                 f"municipality of the gazetteer made of CDPs it lost")
+            found[row["geoid"]] = sum(place_people[part] for part in parts)
+    return found
 
 
 def renamed_key(state, census_name):

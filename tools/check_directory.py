@@ -68,6 +68,9 @@ CLASSES = {
                           "province, or shown twice; census subdivisions of 20,000 or more on "
                           "no line of their province, or among the largest of a province with "
                           "one code missing from its line",
+    "21 unlisted municipalities": "US municipalities of 10,000 or more on no line of their "
+                                  "state, though a code serving them has room or shows a "
+                                  "lighter place",
     "metro counties": "metro counties or subdivisions that no code's place lies in",
 }
 # A code that is the only one of its provinces lists at least their this many largest
@@ -504,6 +507,21 @@ def short_prefixes(path=source_files.GEOCODING):
     return found
 
 
+def check_unlisted(lines, context, problems):
+    """Every large US municipality is on a line of its state (see municipal_checks.unlisted)."""
+    texts, full = {}, set()
+    for line in lines:
+        code = int(layout.code_of(line))
+        entry = context.entries.get(code)
+        if entry and entry.geographic and code in context.place_of:
+            text = layout.city_text_of(line)
+            texts[code] = (layout.region_of(line), Parsed(text).items)
+            if len(text) > layout.CITY_TEXT_LENGTH - 40:
+                full.add(code)
+    problems["21 unlisted municipalities"] += municipal_checks.unlisted(
+        texts, context, lambda code: code in full)
+
+
 def main(argv=None):
     root = pathlib.Path(__file__).resolve().parents[1]
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -532,6 +550,7 @@ def main(argv=None):
     check_splits(cities, context, problems)
     check_island_towns(cities, context, problems)
     check_canadian_places(cities, context, problems)
+    check_unlisted(cities, context, problems)
     metro_file = read_lines(args.data / "metro.txt", problems)
     check_metro(metro_file, metro_result, problems)
     check_metro_lines(metro_file, context, rate_centre_places, problems)

@@ -156,10 +156,10 @@ def share(counts, codes):
 
 def unnamed_towns(places, named, rate_centre_keys):
     """The places to place by position: towns of MIN_POPULATION or more that no rate centre of
-    their region names or was matched to (`named`: ids of matched places; `rate_centre_keys`:
-    (name key, region) of every rate centre), that are no part of a merged city (they are known
-    by another name), no New York City neighbourhood, and carry no figure copied from a
-    neighbour."""
+    their region names (a US municipality: that no rate centre was matched to) or was matched
+    to (`named`: ids of matched places; `rate_centre_keys`: (name key, region) of every rate
+    centre), that are no part of a merged city (they are known by another name), no New York
+    City neighbourhood, and carry no figure copied from a neighbour."""
     large = [p for p in places if p.country in ("US", "CA") and p.feature in TOWN_FEATURES
              and p.population >= (MIN_MUNICIPAL_POPULATION if municipality(p) else MIN_POPULATION)]
     by_region = collections.defaultdict(list)
@@ -170,7 +170,12 @@ def unnamed_towns(places, named, rate_centre_keys):
     found = []
     for place in large:
         key = place_names.name_key(place.name)
-        if id(place) in named or (key, place.region) in rate_centre_keys or \
+        # A US municipality whose name a rate centre bears that a namesake took (the village
+        # of Superior beside the city, Milton's hamlet in Ulster County for the Town of Milton
+        # in Saratoga County) is placed by its position all the same.
+        rate_centre_named = (key, place.region) in rate_centre_keys and \
+            place.kind in ("", "CDP")
+        if id(place) in named or rate_centre_named or \
                 misfiled(place, provinces) or part_of_a_city(place):
             continue
         # Census municipalities carry their own figures and names; the gazetteer's may not.

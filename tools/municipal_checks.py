@@ -4,6 +4,7 @@
 # town placed by its position on a code that holds little of it, and a placed town missing though
 # larger than the code's last place.
 
+import collections
 import re
 
 import census_places
@@ -100,3 +101,47 @@ def placed_towns(code, region, text_items, entry, context, room):
                     (room or census_region(region) and town.population * part > lightest):
                 missing.append(f"{code}: {name} ({town.population})")
     return sorted(set(thin)), sorted(set(missing))
+
+
+
+# Census municipalities of this many people or more are on a line of their state.
+LISTED_MUNICIPALITY = 10000
+
+
+def unlisted(texts, context, full):
+    """US census municipalities (incorporated places and governing towns) of LISTED_MUNICIPALITY
+    or more on no line of their state: one that no code's places hold (the city of Superior,
+    whose rate centre a smaller namesake of its county took), or that a code holds whose line
+    has room or shows a place lighter than the code's part of it. `texts`: {code: (region,
+    [shown names])}; `full(code)`: whether a code's line is full."""
+    shown = collections.defaultdict(set)
+    for region, names in texts.values():
+        for name in names:
+            shown[region] |= {place_names.name_key(name),
+                              place_names.name_key(census_places.bare_name(name))}
+    held = collections.defaultdict(dict)
+    for code in texts:
+        for item in context.entries[code].items:
+            if item.place is not None:
+                held[id(item.place)][code] = item.weight
+    found = []
+    for place in context.places:
+        if not (census_region(place.region) and place.population >= LISTED_MUNICIPALITY and
+                place.kind not in ("", "CDP") and not getattr(place, "locality", False)):
+            continue
+        name = place_lists.shown_place_name(place.name, place, place.region)
+        if place_names.name_key(name) in shown[place.region]:
+            continue
+        weights = held[id(place)]
+        if not weights or any(not full(code) or lightest(context.entries[code], texts[code][1])
+                              < weight for code, weight in weights.items()):
+            found.append(f"{name} ({place.region}, {place.population:,}) is on no line of its "
+                         f"state; codes holding it: {sorted(weights) or 'none'}")
+    return found
+
+
+def lightest(entry, names):
+    """The least weight of a line's shown places."""
+    keys = {place_names.name_key(name) for name in names}
+    return min((item.weight for item in entry.items
+                if place_names.name_key(item.name) in keys and item.weight > 0), default=0)

@@ -415,6 +415,14 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         own = own_distance(p)
         return distance_km(middle, (p.lat, p.lon)) if own is None else own
 
+    def county_near_own(p, places):
+        """near_own of the nearest namesake of p's county: namesakes of one county lie about
+        as near the code's places, and the one of most people is the rate centre's (the city
+        of Superior, 26,550, not the village of Superior beside it, 668, Douglas County)."""
+        return min(near_own(other) for other in places
+                   if other.county and other.county == p.county and other.name == p.name) \
+            if p.county else near_own(p)
+
     matched = {}
     for key, places in found.items():
         near = [p for p in places
@@ -427,7 +435,8 @@ def match_places(counts, gazetteer, rivals=lambda place: None,
         several = len(near) > 1
         ranked = sorted(near, key=lambda p: (
             several and amid_rivals(p, DEEP_AMID), p.population == 0,
-            several and amid_rivals(p, NEAR_RIVAL), p.name != key[0], near_own(p)))
+            several and amid_rivals(p, NEAR_RIVAL), p.name != key[0],
+            county_near_own(p, near), -p.population))
         best = ranked[0] if ranked else None
         matched[key] = gazetteer.city_of_section(best) if best else None
     for key in counts:

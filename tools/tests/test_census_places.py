@@ -3,7 +3,9 @@
 # belong to them.
 import pathlib
 import sys
+import tempfile
 import unittest
+import unittest.mock
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
 import census_places  # noqa: E402
@@ -97,19 +99,40 @@ class MunicipalitiesTest(unittest.TestCase):
                                         # table: matched by name.
                                         ("Methuen", "MA", 50000, 56000),
                                         ("Penn Hills", "PA", 38000, 43000),
-                                        ("Mount Lebanon", "PA", 31000, 36000)]:
+                                        ("Mount Lebanon", "PA", 31000, 36000),
+                                        # Incorporated since: the six CDPs it took in (ACS
+                                        # 2019-2023), 52,180.
+                                        ("St. George", "LA", 52180, 52180)]:
             with self.subTest(name):
                 place = self.by_name[(name, region)]
                 self.assertTrue(low <= place.population <= high, place.population)
 
     def test_every_municipality_has_a_figure(self):
-        # Only empty towns (Walpack, New Jersey) and cities new since the population table (St.
-        # George, Louisiana, and Mulberry, Georgia, incorporated 2024) have none: 30 today.
+        # Only empty towns (Walpack, New Jersey) and cities new since the population table that
+        # took in no census designated place whole (Mulberry, Georgia, 2024) have none.
         units, _ = census_places.municipalities()
         missing = sorted(unit.name for unit in units if unit.people == 0 and
                          unit.status == "A" and not unit.geoid.startswith("72"))
         self.assertLessEqual(len(missing), 30, missing)
         self.assertNotIn("Methuen", missing)
+
+    def test_new_municipalities_are_made_of_the_places_they_took_in(self):
+        # A row whose city has a figure, or whose CDP the gazetteer still holds, is refused.
+        rows = [{"GEOID": "2267303"}, {"GEOID": "2228275"}]
+        people = {"2237270": 6061, "2269225": 18259, "2228275": 12130}
+        for places, figure in (("2237270 2269225", 24320), ("2237270 2228275", None),
+                               ("2237270 2299999", None)):
+            with self.subTest(places), tempfile.TemporaryDirectory() as folder:
+                table = pathlib.Path(folder) / "new.csv"
+                table.write_text("state,geoid,name,incorporated,census_designated_places,source\n"
+                                 f"LA,2267303,St. George,2024,{places},ref\n", encoding="utf-8")
+                with unittest.mock.patch.object(census_places, "NEW_MUNICIPALITIES", table):
+                    if figure is None:
+                        self.assertRaises(ValueError, census_places.new_municipality_people,
+                                          people, rows)
+                    else:
+                        self.assertEqual(census_places.new_municipality_people(people, rows),
+                                         {"2267303": figure})
 
     def test_no_community_is_a_municipality(self):
         for name, region in [("Colonial Park", "PA"), ("Levittown", "NY"), ("Eagle River", "AK"),

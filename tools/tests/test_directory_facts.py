@@ -73,6 +73,13 @@ BEFORE = [
      "60,119; Plainfield city 54,515"),
     (978, "Methuen", "Salem", "US Census Bureau, ACS 2019-2023: Methuen Town city 53,043, Salem "
      "city 44,241"),
+    # St. George (2024) by the figures of the six CDPs it took in (see new_municipalities.csv).
+    (225, "St. George", "Prairieville", "US Census Bureau, ACS 2019-2023: Inniswold, Oak Hills "
+     "Place, Old Jefferson, Shenandoah, Village St. George and Westminster CDPs 52,180; "
+     "Prairieville CDP 35,010"),
+    # 715's Superior rate centre is the city (26,550), not the village of Superior beside it.
+    (715, "Superior", "Stevens Point", "US Census Bureau, ACS 2019-2023: Superior city 26,550, "
+     "Stevens Point city 25,497"),
 ]
 # Zones of split codes and zones without daylight saving time: (code, words in the text, ref).
 ZONES = [

@@ -149,6 +149,24 @@ class RulesTest(unittest.TestCase):
             counts, gazetteer, rivals, lambda found, key: 2.0 if key == "voorhees" else None)
         self.assertIsNone(matched[("Voorhees", "NJ")])
 
+    def test_of_namesakes_in_one_county_the_largest_is_the_rate_centres(self):
+        def wi(name, lat, lon, population, county="031"):
+            return place(name, region="WI", county=county, lat=lat, lon=lon,
+                         population=population, zone="America/Chicago")
+        towns = [wi("Eau Claire", 44.81, -91.50, 69274, "035"),
+                 wi("Wausau", 44.96, -89.63, 39893, "073")]
+        # The village of Superior lies nearer the code's other towns than the city beside it;
+        # a namesake in another county nearer still stays the nearer one's.
+        city, village = wi("Superior", 46.69, -92.08, 26550), wi("Superior", 46.65, -92.11, 668)
+        elsewhere = wi("Superior", 46.65, -92.11, 668, "099")
+        for found, namesakes in ((city, [city, village]), (city, [village, city]),
+                                 (elsewhere, [city, elsewhere])):
+            gazetteer = md.place_lists.Gazetteer(towns + namesakes)
+            counts = {(town.name, "WI"): 1 for town in towns + [city]}
+            matched = md.place_lists.match_places(counts, gazetteer)
+            self.assertEqual(matched[("Superior", "WI")].population, found.population)
+            self.assertEqual(matched[("Superior", "WI")].county, found.county)
+
     def test_places_are_shown_by_their_official_names(self):
         def qc(name):
             return source_files.GazetteerPlace([name, "CA", "10", "02", "48.4", "-71.8", "4084",
