@@ -106,9 +106,9 @@ class Parsed:
             elif not self.items:
                 names = part.split(": ", 1)[-1]
                 self.written = names.split(", ")
-                self.items = [re.sub(r" \([A-Z]{2}\)$", "", name) for name in names.split(", ")]
-                self.foreign = {re.sub(r" \([A-Z]{2}\)$", "", name) for name in names.split(", ")
-                                if re.search(r" \([A-Z]{2}\)$", name)}
+                self.items = [REGION_TAG.sub("", name) for name in self.written]
+                self.foreign = {REGION_TAG.sub("", name) for name in self.written
+                                if REGION_TAG.search(name)}
 
 
 def read_lines(path, problems):
@@ -259,11 +259,12 @@ def check_canadian_places(lines, context, problems):
         if layout.region_of(line) not in names:
             continue
         code = int(layout.code_of(line))
-        items = [(key(name), region) for name, region in canadian_items(line)]
+        written = canadian_items(line)
+        items = [(key(name), region) for name, region in written]
         for twice in sorted({item for item in items if items.count(item) > 1}):
             problems["20 Canadian places"].append(f"{code}: {twice[0]} shown twice")
         items += [(official[item], item[1]) for item in items if item in official]
-        for name, region in canadian_items(line):
+        for name, region in written:
             if key(name) not in names[region] and (key(name), region) not in official:
                 problems["20 Canadian places"].append(f"{code}: {name} ({region}) is no census "
                                                       f"subdivision of its province")
